@@ -1,0 +1,111 @@
+// The window manager's own view of a window and the services that the
+// system's controls and dialogs build on. A window's fields belong to its
+// thread; the table of windows is guarded by the platform lock.
+#pragma once
+#include <plat/display.h>
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace plat::user {
+
+struct WindowClass {
+  std::u16string name;
+  WNDPROC proc = nullptr;
+  UINT style = 0;
+  int classExtra = 0;
+  int windowExtra = 0;
+  HINSTANCE instance = nullptr;
+  HICON icon = nullptr;
+  HCURSOR cursor = nullptr;
+  HBRUSH background = nullptr;
+  bool system = false;
+};
+
+struct Window {
+  HWND handle = nullptr;
+  DWORD threadId = 0;
+  std::shared_ptr<WindowClass> windowClass;
+  WNDPROC proc = nullptr;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  std::u16string text;
+  LONG_PTR id = 0;  // GWL_ID of a child window
+  HINSTANCE instance = nullptr;
+  LONG_PTR userData = 0;
+  std::vector<LONG_PTR> extra;  // window extra bytes, in LONG_PTR slots
+  HWND parent = nullptr;        // child windows: the parent
+  HWND owner = nullptr;         // top-level windows: the owner
+  std::vector<HWND> children;   // in z-order, topmost first (creation order for dialogs)
+  RECT rect{};                  // child: in the parent's client co-ordinates; top-level: screen
+  RECT normalRect{};            // the rectangle to restore from maximised
+  bool destroying = false;
+  bool redraw = true;
+  SCROLLINFO vscroll{sizeof(SCROLLINFO), SIF_ALL, 0, 100, 0, 0, 0};
+  SCROLLINFO hscroll{sizeof(SCROLLINFO), SIF_ALL, 0, 100, 0, 0, 0};
+  std::map<std::u16string, HANDLE> properties;
+  HICON bigIcon = nullptr;
+  HICON smallIcon = nullptr;
+  PaintRecord paint;
+  HWND savedFocus = nullptr;  // dialogs: the control to focus on activation
+};
+
+// The window behind a handle, or null. The table has its own lock (taken
+// last, after the platform lock); the fields are for the window's own thread.
+Window* Find(HWND handle);
+// The thread that owns a window, or 0. Safe from any thread.
+DWORD WindowThread(HWND handle);
+// Same as Find, setting ERROR_INVALID_WINDOW_HANDLE when there is none.
+Window* FindOrFail(HWND handle);
+
+// Registers a class of the system's controls (done at load by each control's module).
+struct SystemClassRegistrar {
+  SystemClassRegistrar(const char16_t* name, WNDPROC proc, int windowExtra, UINT style = 0);
+};
+
+// Ancestry and visibility.
+HWND TopLevelOf(HWND window);
+bool IsVisibleChain(const Window* window);  // the window and all its ancestors visible
+bool IsEnabledChain(const Window* window);
+
+// Client area of a window in its own co-ordinates (origin 0, 0) and the
+// offset of the client area inside the window rectangle.
+RECT ClientRect(const Window* window);
+POINT ClientOrigin(const Window* window);  // client origin in screen co-ordinates
+
+// Marks a window for repainting (and the tree as changed).
+void Invalidate(HWND window);
+void TreeChanged();
+
+// Notifications to a control's parent.
+LRESULT NotifyParentCommand(HWND control, WORD code);
+LRESULT NotifyParent(HWND control, UINT code, NMHDR* header);  // fills hwndFrom, idFrom, code
+
+// The painting pass of a control: asks the parent for the colours with
+// ctlColorMessage (WM_CTLCOLORSTATIC, ...) and records what it answered.
+void PaintWithParentColors(HWND control, UINT ctlColorMessage);
+
+// The font controls use when none was set.
+HFONT SystemFont();
+
+// State of a system control, kept in its first window extra slot.
+template <class State>
+State* ControlState(HWND window) {
+  Window* w = Find(window);
+  return (w && !w->extra.empty()) ? reinterpret_cast<State*>(w->extra[0]) : nullptr;
+}
+void SetControlState(HWND window, void* state);
+
+// The observers of what a person would see or hear.
+std::vector<plat::DisplayObserver*>& Observers();
+// Records a window's own background (brush and device-context colours).
+void RecordBackground(HWND window, HBRUSH brush, HDC dc);
+
+// Dialog units to pixels with the fixed base units.
+int DialogUnitsToPixelsX(int units);
+int DialogUnitsToPixelsY(int units);
+
+}  // namespace plat::user
