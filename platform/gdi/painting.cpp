@@ -3,7 +3,8 @@
 // device contexts, whose pixels the displays own), text extents and the
 // device's capabilities (96 dpi, 16 bits per pixel, the screen's size).
 #include <algorithm>
-#include <mutex>
+
+#include <plat/display.h>
 
 #include "gdi/objects.h"
 
@@ -12,16 +13,6 @@ namespace {
 
 constexpr int kDotsPerInch = 96;
 constexpr int kBitsPerPixel = 16;
-
-struct Screen {
-  std::mutex lock;
-  SIZE size{240, 320};
-};
-
-Screen& TheScreen() {
-  static Screen screen;
-  return screen;
-}
 
 void Fill(Bitmap& bitmap, const RECT& rect, uint32_t pixel) {
   const LONG left = std::max<LONG>(rect.left, 0), right = std::min<LONG>(rect.right, bitmap.image.width);
@@ -38,16 +29,6 @@ int FailWith(DWORD error) {
 }
 
 }  // namespace
-
-void SetScreenSize(int width, int height) {
-  std::lock_guard guard(TheScreen().lock);
-  TheScreen().size = SIZE{width, height};
-}
-
-SIZE ScreenSize() {
-  std::lock_guard guard(TheScreen().lock);
-  return TheScreen().size;
-}
 
 }  // namespace plat::gdi
 
@@ -84,8 +65,8 @@ extern "C" int WINAPI GetDeviceCaps(HDC hdc, int index) {
     case LOGPIXELSX:
     case LOGPIXELSY: return kDotsPerInch;
     case BITSPIXEL: return kBitsPerPixel;
-    case HORZRES: return ScreenSize().cx;
-    case VERTRES: return ScreenSize().cy;
+    case HORZRES: return plat::ScreenSize().cx;
+    case VERTRES: return plat::ScreenSize().cy;
     default: return 0;
   }
 }

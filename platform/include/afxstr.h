@@ -23,8 +23,8 @@
 #include <string_view>
 #include <type_traits>
 
-#include "../text/codepage.h"
-#include "../text/format.h"
+#include <plat/codepage.h>
+#include <plat/text_format.h>
 #include "tchar.h"
 #include "windef.h"
 

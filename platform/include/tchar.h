@@ -15,7 +15,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "../text/format.h"
+#include <plat/text_format.h>
 #include "windef.h"
 
 #define _T(x) __TEXT(x)

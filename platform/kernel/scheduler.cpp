@@ -416,10 +416,10 @@ DWORD WaitForObjects(DWORD count, const HANDLE* handles, bool waitAll, DWORD mil
     objects.push_back(std::move(object));
   }
   DWORD satisfied = WAIT_TIMEOUT;
-  auto ready = [&] {
+  auto objectsReady = [&] {
     if (count > 0 && waitAll) {
       for (auto& o : objects)
-        if (!o->IsSignaled()) goto extra;
+        if (!o->IsSignaled()) return false;
       satisfied = WAIT_OBJECT_0;
       return true;
     }
@@ -429,7 +429,10 @@ DWORD WaitForObjects(DWORD count, const HANDLE* handles, bool waitAll, DWORD mil
         return true;
       }
     }
-  extra:
+    return false;
+  };
+  auto ready = [&] {
+    if (objectsReady()) return true;
     if (extraReady && extraReady()) {
       satisfied = WAIT_OBJECT_0 + count;
       return true;

@@ -31,9 +31,8 @@
 #include <plat/device.h>
 #include <plat/module.h>
 
-#include "module/ansi_text.h"
 #include "module/loaded_objects.h"
-#include "text/codepage.h"
+#include <plat/codepage.h>
 
 namespace {
 
@@ -303,7 +302,7 @@ extern "C" DWORD WINAPI GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DW
     return 0;
   }
   const std::string ansi = plat::text::WideToAnsi(name);
-  const size_t copied = plat::module::AnsiPrefixThatFits(ansi, nSize - 1);
+  const size_t copied = plat::text::AnsiPrefixThatFits(ansi, nSize - 1);
   std::copy_n(ansi.data(), copied, lpFilename);
   lpFilename[copied] = 0;
   if (copied < ansi.size()) {

@@ -9,7 +9,7 @@
 #include <plat/gdi.h>
 
 #include "module/resource_registry.h"
-#include "text/codepage.h"
+#include <plat/codepage.h>
 
 using plat::module::ResourceEntry;
 

@@ -11,9 +11,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "module/ansi_text.h"
 #include "module/resource_registry.h"
-#include "text/codepage.h"
+#include <plat/codepage.h>
 
 namespace {
 
@@ -68,7 +67,7 @@ extern "C" int WINAPI LoadStringA(HINSTANCE hInstance, UINT uID, LPSTR lpBuffer,
   }
   std::u16string_view text;
   const std::string ansi = FindString(hInstance, uID, &text) ? plat::text::WideToAnsi(text) : std::string();
-  const size_t copied = plat::module::AnsiPrefixThatFits(ansi, static_cast<size_t>(cchBufferMax - 1));
+  const size_t copied = plat::text::AnsiPrefixThatFits(ansi, static_cast<size_t>(cchBufferMax - 1));
   std::memcpy(lpBuffer, ansi.data(), copied);
   lpBuffer[copied] = 0;
   return static_cast<int>(copied);

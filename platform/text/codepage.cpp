@@ -32,7 +32,7 @@
 //
 // iconv descriptors are opened once per thread and per direction, and closed
 // when the thread ends.
-#include "codepage.h"
+#include <plat/codepage.h>
 
 #include <iconv.h>
 #include <tchar.h>
@@ -253,3 +253,14 @@ extern "C" int WINAPI WideCharToMultiByte(UINT CodePage, DWORD /*dwFlags*/, LPCW
 extern "C" UINT WINAPI GetACP(void) { return kJapaneseCodePage; }
 
 extern "C" BOOL WINAPI IsDBCSLeadByte(BYTE TestChar) { return IsLeadByte(static_cast<char>(TestChar)) ? TRUE : FALSE; }
+
+size_t plat::text::AnsiPrefixThatFits(std::string_view ansi, size_t room) {
+  size_t length = 0;
+  while (length < ansi.size()) {
+    const bool doubleByte = IsDBCSLeadByte(static_cast<BYTE>(ansi[length])) && length + 1 < ansi.size();
+    const size_t step = doubleByte ? 2 : 1;
+    if (length + step > room) break;
+    length += step;
+  }
+  return length;
+}

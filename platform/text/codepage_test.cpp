@@ -1,7 +1,7 @@
 // Tests of MultiByteToWideChar / WideCharToMultiByte over code page 932 and
 // UTF-8: glibc's mappings we rely on, the replacement rules, size queries,
 // short buffers and bad arguments.
-#include "codepage.h"
+#include <plat/codepage.h>
 
 #include <gtest/gtest.h>
 #include <windows.h>

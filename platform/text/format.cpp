@@ -13,7 +13,7 @@
 //  - %p prints all the pointer's hex digits, upper case (16 on this host);
 //  - widths and precisions above kMaxFieldWidth are taken as kMaxFieldWidth;
 //  - an unknown conversion (also %n) is copied literally, with its flags.
-#include "format.h"
+#include <plat/text_format.h>
 
 #include <tchar.h>
 
@@ -22,7 +22,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "codepage.h"
+#include <plat/codepage.h>
 
 namespace plat::text {
 namespace {

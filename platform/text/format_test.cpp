@@ -1,6 +1,6 @@
 // Tests of the formatting engine in both widths (conversions, flags, sizes,
 // widths of the arguments) and of wsprintf / wvsprintf into 1024-unit buffers.
-#include "format.h"
+#include <plat/text_format.h>
 
 #include <gtest/gtest.h>
 #include <windows.h>

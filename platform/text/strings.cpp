@@ -20,7 +20,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "codepage.h"
+#include <plat/codepage.h>
 
 namespace plat::text {
 namespace {

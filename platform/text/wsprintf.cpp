@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <string>
 
-#include "format.h"
+#include <plat/text_format.h>
 
 namespace plat::text {
 namespace {

@@ -1,5 +1,6 @@
 // The default window procedure, calling a saved window procedure, the text
 // messages in both widths, sounds and the cursor.
+#include <plat/codepage.h>
 #include <plat/display.h>
 #include <windows.h>
 
@@ -129,33 +130,19 @@ extern "C" LRESULT WINAPI CallWindowProcW(WNDPROC proc, HWND hwnd, UINT message,
 // messages pass unchanged.
 extern "C" LRESULT WINAPI SendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SETTEXT && lParam) {
-    const char* text = reinterpret_cast<const char*>(lParam);
-    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::u16string wide(static_cast<size_t>(std::max(length, 1)), u'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    const std::u16string wide = plat::text::AnsiToWide(reinterpret_cast<const char*>(lParam));
     return SendMessageW(hwnd, message, wParam, reinterpret_cast<LPARAM>(wide.c_str()));
   }
   if (message == WM_GETTEXT && lParam && wParam) {
-    std::u16string wide(4096, u'\0');
-    SendMessageW(hwnd, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()));
+    const int length = static_cast<int>(SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
+    std::u16string wide(static_cast<size_t>(length) + 1, u'\0');
+    wide.resize(static_cast<size_t>(SendMessageW(hwnd, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()))));
+    const std::string ansi = plat::text::WideToAnsi(wide);
+    const size_t copied = plat::text::AnsiPrefixThatFits(ansi, wParam - 1);
     char* out = reinterpret_cast<char*>(lParam);
-    const int written = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, out, static_cast<int>(wParam), nullptr, nullptr);
-    if (written <= 0) {
-      // The text does not fit: convert what fits and cut at a character boundary.
-      std::string full(8192, '\0');
-      const int needed = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, full.data(), 8192, nullptr, nullptr);
-      size_t keep = 0;
-      for (size_t i = 0; i + 1 < static_cast<size_t>(std::max(needed, 1)) && i < wParam - 1;) {
-        const size_t step = IsDBCSLeadByte(static_cast<BYTE>(full[i])) ? 2 : 1;
-        if (i + step > wParam - 1) break;
-        i += step;
-        keep = i;
-      }
-      std::copy_n(full.begin(), keep, out);
-      out[keep] = 0;
-      return static_cast<LRESULT>(keep);
-    }
-    return written - 1;
+    std::copy_n(ansi.begin(), copied, out);
+    out[copied] = 0;
+    return static_cast<LRESULT>(copied);
   }
   return SendMessageW(hwnd, message, wParam, lParam);
 }
@@ -171,8 +158,10 @@ extern "C" int WINAPI GetWindowTextA(HWND hwnd, LPSTR buffer, int size) {
 }
 
 extern "C" int WINAPI GetWindowTextLengthA(HWND hwnd) {
-  std::string text(8192, '\0');
-  return GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+  const int length = GetWindowTextLengthW(hwnd);
+  std::u16string wide(static_cast<size_t>(length) + 1, u'\0');
+  wide.resize(static_cast<size_t>(GetWindowTextW(hwnd, wide.data(), length + 1)));
+  return static_cast<int>(plat::text::WideToAnsi(wide).size());
 }
 
 extern "C" BOOL WINAPI MessageBeep(UINT type) {

@@ -1,6 +1,7 @@
 // Message boxes: a dialog built in memory with the icon, the text and the
 // buttons of its type, run in a real modal loop; the answer is the button a
 // person (through a display) presses. Displays are told of every box.
+#include <plat/codepage.h>
 #include <plat/display.h>
 #include <plat/gdi.h>
 #include <windows.h>
@@ -151,15 +152,7 @@ extern "C" int WINAPI MessageBoxW(HWND hwnd, LPCWSTR text, LPCWSTR caption, UINT
 }
 
 extern "C" int WINAPI MessageBoxA(HWND hwnd, LPCSTR text, LPCSTR caption, UINT type) {
-  auto widen = [](LPCSTR s) {
-    std::u16string out;
-    if (!s) return out;
-    const int n = MultiByteToWideChar(CP_ACP, 0, s, -1, nullptr, 0);
-    out.resize(static_cast<size_t>(std::max(n, 1)));
-    MultiByteToWideChar(CP_ACP, 0, s, -1, out.data(), n);
-    out.resize(static_cast<size_t>(std::max(n - 1, 0)));
-    return out;
-  };
-  const std::u16string wideText = widen(text), wideCaption = widen(caption);
+  const std::u16string wideText = plat::text::AnsiToWide(text ? text : "");
+  const std::u16string wideCaption = plat::text::AnsiToWide(caption ? caption : "");
   return MessageBoxW(hwnd, wideText.c_str(), caption ? wideCaption.c_str() : nullptr, type);
 }

@@ -70,8 +70,4 @@ bool GetDcState(HDC dc, DcState* state);
 // (a surrogate pair is one) h wide; the extent is h high.
 SIZE TextExtent(HFONT font, const WCHAR* text, int length);
 
-// The screen that GetDeviceCaps(HORZRES/VERTRES) reports; 240 x 320 by default.
-void SetScreenSize(int width, int height);
-SIZE ScreenSize();
-
 }  // namespace plat::gdi

@@ -4,6 +4,7 @@
 // MultiByteToWideChar / WideCharToMultiByte (see codepage.cpp).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -14,6 +15,10 @@ namespace plat::text {
 std::u16string AnsiToWide(std::string_view ansi);
 // UTF-16 to code page 932; characters without a mapping become '?'.
 std::string WideToAnsi(std::u16string_view wide);
+
+// The length of the longest prefix of code page 932 text that fits in room
+// bytes without cutting a double-byte character in two.
+size_t AnsiPrefixThatFits(std::string_view ansi, size_t room);
 
 // The text in the width To, converted through code page 932 when the widths differ.
 template <class To, class From>
