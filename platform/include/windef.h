@@ -162,5 +162,9 @@ typedef struct tagSIZE { LONG cx, cy; } SIZE, *PSIZE, *LPSIZE;
 #define MAKEINTRESOURCE MAKEINTRESOURCEA
 #endif
 
-#define max_of(a, b) (((a) > (b)) ? (a) : (b))
-#define min_of(a, b) (((a) < (b)) ? (a) : (b))
+#define LANG_NEUTRAL 0x00
+#define LANG_ENGLISH 0x09
+#define LANG_JAPANESE 0x11
+#define SUBLANG_NEUTRAL 0x00
+#define SUBLANG_DEFAULT 0x01
+#define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))

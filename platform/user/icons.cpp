@@ -1,6 +1,7 @@
 // Loading icons: the system's icons by their IDI_ names (their handles are
 // the names themselves, which displays recognise), and icons of a module's
-// resources (the RT_GROUP_ICON directory and its RT_ICON images).
+// resources (the RT_GROUP_ICON directory and its RT_ICON images). Drawing an
+// icon records nothing: displays draw icons from the windows that show them.
 #include <plat/gdi.h>
 #include <windows.h>
 
@@ -25,4 +26,9 @@ extern "C" HICON WINAPI LoadIconW(HINSTANCE instance, LPCWSTR name) {
   return plat::gdi::CreateIconFromGroupResource(group, size, [instance](WORD id, const void** data, size_t* length) {
     return ResourceBytes(instance, MAKEINTRESOURCEW(id), RT_ICON, data, length);
   });
+}
+
+extern "C" BOOL WINAPI DrawIcon(HDC dc, int, int, HICON icon) {
+  plat::gdi::DcState state;
+  return icon && plat::gdi::GetDcState(dc, &state);
 }
