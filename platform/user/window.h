@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,5 +108,65 @@ void RecordBackground(HWND window, HBRUSH brush, HDC dc);
 // Dialog units to pixels with the fixed base units.
 int DialogUnitsToPixelsX(int units);
 int DialogUnitsToPixelsY(int units);
+
+// ---- What the system's controls share (control_support.cpp) ----
+
+// A control's state, made at WM_NCCREATE (the default procedure then stores
+// the text) and freed at WM_NCDESTROY.
+template <class State>
+LRESULT CreateControlState(HWND control, LPARAM createStruct) {
+  SetControlState(control, new State);
+  return DefWindowProcW(control, WM_NCCREATE, 0, createStruct);
+}
+template <class State>
+void FreeControlState(HWND control) {
+  State* state = ControlState<State>(control);
+  SetControlState(control, nullptr);
+  delete state;
+}
+
+// A window's style bits (GWL_STYLE).
+DWORD StyleOf(HWND window);
+
+// WM_SETFONT (repainting when the low word of lParam asks) and WM_GETFONT for
+// a control that keeps its font in `font`, null meaning the system font;
+// nullopt for every other message.
+std::optional<LRESULT> FontMessage(HWND control, HFONT& font, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The WM_PAINT pass of a control that asks its parent for colours.
+void PaintControl(HWND control, UINT ctlColorMessage);
+// WM_ERASEBKGND of a control that asks nobody: the background and the text
+// in system colours (COLOR_ indexes), recorded as its own; returns 1.
+LRESULT EraseWithSystemColors(HWND control, HDC dc, int backgroundColor, int textColor);
+
+// A WM_NOTIFY that carries nothing but its header.
+LRESULT NotifyParent(HWND control, UINT code);
+// Gives a control the focus unless it has it already.
+void TakeFocus(HWND control);
+// A control's focus came or went: it is repainted and the parent told with a
+// WM_COMMAND code (EN_SETFOCUS, CBN_KILLFOCUS, ...) or a bare WM_NOTIFY
+// header (NM_SETFOCUS, NM_KILLFOCUS).
+void NotifyFocusCommand(HWND control, WORD code);
+void NotifyFocusHeader(HWND control, UINT code);
+
+// The client point in a mouse message's or a kGestureTap's lParam.
+POINT PointFrom(LPARAM packed);
+// kGestureChoose(index) and kGestureTap(MAKELPARAM(x, y)) of a control of
+// items, handed to its own choose and tap; other gestures are ignored.
+LRESULT ChooseOrTap(HWND control, WPARAM gesture, LPARAM argument, void (*choose)(HWND control, int index),
+                    void (*tap)(HWND control, POINT point));
+// The item an arrow key's step from `selection` reaches: the first item
+// when none is selected.
+int SteppedSelection(int selection, int step);
+
+// The image messages (STM_SETIMAGE, BM_SETIMAGE, ...) on the slot a control
+// keeps for the image's type, null for a type it does not take (answered 0).
+// Replacing repaints and returns the image replaced.
+LRESULT ReplaceImage(HWND control, HANDLE* slot, HANDLE image);
+LRESULT ImageIn(const HANDLE* slot);
+
+// Copies text into a caller's buffer of `size` characters, cut to fit and
+// terminated; the number of characters copied (0 without a buffer).
+int CopyTextOut(const std::u16string& text, WCHAR* buffer, int size);
 
 }  // namespace plat::user

@@ -38,15 +38,14 @@ struct ButtonState {
   bool pushed = false;
   bool tracking = false;  // a press by the stylus is under way
   bool spacePressed = false;
-  HICON icon = nullptr;
-  HBITMAP bitmap = nullptr;
+  HANDLE icon = nullptr;
+  HANDLE bitmap = nullptr;
   HFONT font = nullptr;
 };
 
 ButtonState* StateOf(HWND hwnd) { return plat::user::ControlState<ButtonState>(hwnd); }
 
-DWORD Style(HWND hwnd) { return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)); }
-DWORD Type(HWND hwnd) { return Style(hwnd) & BS_TYPEMASK; }
+DWORD Type(HWND hwnd) { return plat::user::StyleOf(hwnd) & BS_TYPEMASK; }
 
 Kind KindOf(DWORD type) {
   switch (type) {
@@ -89,19 +88,13 @@ LRESULT DialogCode(HWND hwnd) {
 
 UINT ColorMessage(HWND hwnd) {
   const Kind kind = KindOf(hwnd);
-  const bool pushLike = (kind == Kind::CheckBox || kind == Kind::RadioButton) && (Style(hwnd) & BS_PUSHLIKE);
+  const bool pushLike =
+      (kind == Kind::CheckBox || kind == Kind::RadioButton) && (plat::user::StyleOf(hwnd) & BS_PUSHLIKE);
   return (kind == Kind::Push || kind == Kind::DefaultPush || pushLike) ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC;
 }
 
-void Paint(HWND hwnd) {
-  PAINTSTRUCT paint;
-  BeginPaint(hwnd, &paint);
-  plat::user::PaintWithParentColors(hwnd, ColorMessage(hwnd));
-  EndPaint(hwnd, &paint);
-}
-
 void NotifyIfAsked(HWND hwnd, WORD code) {
-  if (Style(hwnd) & BS_NOTIFY) plat::user::NotifyParentCommand(hwnd, code);
+  if (plat::user::StyleOf(hwnd) & BS_NOTIFY) plat::user::NotifyParentCommand(hwnd, code);
 }
 
 void SetPushed(HWND hwnd, ButtonState* state, bool pushed) {
@@ -129,13 +122,13 @@ void SetCheck(HWND hwnd, ButtonState* state, WPARAM value) {
 // The siblings of a control that form its group, in order.
 std::vector<HWND> GroupOf(HWND hwnd) {
   HWND first = hwnd;
-  while (!(GetWindowLongW(first, GWL_STYLE) & WS_GROUP)) {
+  while (!(plat::user::StyleOf(first) & WS_GROUP)) {
     HWND previous = GetWindow(first, GW_HWNDPREV);
     if (!previous) break;
     first = previous;
   }
   std::vector<HWND> group{first};
-  for (HWND next = GetWindow(first, GW_HWNDNEXT); next && !(GetWindowLongW(next, GWL_STYLE) & WS_GROUP);
+  for (HWND next = GetWindow(first, GW_HWNDNEXT); next && !(plat::user::StyleOf(next) & WS_GROUP);
        next = GetWindow(next, GW_HWNDNEXT))
     group.push_back(next);
   return group;
@@ -176,7 +169,7 @@ bool TakesClicks(HWND hwnd) { return KindOf(hwnd) != Kind::GroupBox; }
 // Starts a press; taking the focus may run the program's code, so the state
 // is looked up afterwards.
 void Press(HWND hwnd) {
-  if (GetFocus() != hwnd) SetFocus(hwnd);
+  plat::user::TakeFocus(hwnd);
   ButtonState* state = StateOf(hwnd);
   if (!state) return;
   state->tracking = true;
@@ -187,7 +180,7 @@ void Press(HWND hwnd) {
 bool Inside(HWND hwnd, LPARAM point) {
   RECT client;
   GetClientRect(hwnd, &client);
-  return PtInRect(&client, POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)});
+  return PtInRect(&client, plat::user::PointFrom(point));
 }
 
 // Ends a press by the stylus; it clicks when the stylus leaves inside.
@@ -240,36 +233,16 @@ void SetType(HWND hwnd, WPARAM style) {
   plat::user::Invalidate(hwnd);
 }
 
+// The image slot that BM_SETIMAGE/BM_GETIMAGE address with an IMAGE_ type.
 HANDLE* ImageSlot(ButtonState* state, WPARAM type) {
-  if (type == IMAGE_BITMAP) return reinterpret_cast<HANDLE*>(&state->bitmap);
-  if (type == IMAGE_ICON) return reinterpret_cast<HANDLE*>(&state->icon);
+  if (type == IMAGE_BITMAP) return &state->bitmap;
+  if (type == IMAGE_ICON) return &state->icon;
   return nullptr;
 }
 
-LRESULT SetImage(HWND hwnd, ButtonState* state, WPARAM type, LPARAM image) {
-  HANDLE* slot = ImageSlot(state, type);
-  if (!slot) return 0;
-  HANDLE previous = *slot;
-  *slot = reinterpret_cast<HANDLE>(image);
-  plat::user::Invalidate(hwnd);
-  return reinterpret_cast<LRESULT>(previous);
-}
-
-LRESULT GetImage(ButtonState* state, WPARAM type) {
-  HANDLE* slot = ImageSlot(state, type);
-  return slot ? reinterpret_cast<LRESULT>(*slot) : 0;
-}
-
-LRESULT Create(HWND hwnd, LPARAM lParam) {
-  plat::user::SetControlState(hwnd, new ButtonState);
-  return DefWindowProcW(hwnd, WM_NCCREATE, 0, lParam);
-}
-
 void Destroy(HWND hwnd) {
-  ButtonState* state = StateOf(hwnd);
   if (GetCapture() == hwnd) ReleaseCapture();
-  plat::user::SetControlState(hwnd, nullptr);
-  delete state;
+  plat::user::FreeControlState<ButtonState>(hwnd);
 }
 
 LRESULT Mouse(HWND hwnd, ButtonState* state, UINT message, LPARAM point) {
@@ -295,15 +268,16 @@ LRESULT Mouse(HWND hwnd, ButtonState* state, UINT message, LPARAM point) {
 }
 
 LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) return Create(hwnd, lParam);
+  if (message == WM_NCCREATE) return plat::user::CreateControlState<ButtonState>(hwnd, lParam);
   ButtonState* state = StateOf(hwnd);
   if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (auto answer = plat::user::FontMessage(hwnd, state->font, message, wParam, lParam)) return *answer;
   switch (message) {
     case WM_NCDESTROY:
       Destroy(hwnd);
       return 0;
     case WM_PAINT:
-      Paint(hwnd);
+      plat::user::PaintControl(hwnd, ColorMessage(hwnd));
       return 0;
     case WM_GETDLGCODE:
       return DialogCode(hwnd);
@@ -345,15 +319,9 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       SetType(hwnd, wParam);
       return 0;
     case BM_SETIMAGE:
-      return SetImage(hwnd, state, wParam, lParam);
+      return plat::user::ReplaceImage(hwnd, ImageSlot(state, wParam), reinterpret_cast<HANDLE>(lParam));
     case BM_GETIMAGE:
-      return GetImage(state, wParam);
-    case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wParam);
-      if (lParam) plat::user::Invalidate(hwnd);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font ? state->font : plat::user::SystemFont());
+      return plat::user::ImageIn(ImageSlot(state, wParam));
     default:
       return DefWindowProcW(hwnd, message, wParam, lParam);
   }

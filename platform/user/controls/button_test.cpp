@@ -5,7 +5,6 @@
 // message of each kind.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,41 +12,13 @@
 
 namespace {
 
+using plat::test::PrintTo;  // named cases print as their names
 using plat::test::Pump;
 using plat::test::RecordingParent;
 
 constexpr int kId = 41;
 const std::vector<UINT> kClicked{BN_CLICKED};
 const std::vector<UINT> kNothing{};
-
-// Answers one colour message of a parent with a brush of a colour of its own
-// and leaves every other message to the parent.
-class ColorAnswer {
- public:
-  ColorAnswer(HWND parent, UINT message, COLORREF color)
-      : parent_(parent), message_(message), brush_(CreateSolidBrush(color)) {
-    SetPropW(parent_, u"TestColorAnswer", this);
-    original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
-  }
-  ~ColorAnswer() {
-    SetWindowLongPtrW(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    RemovePropW(parent_, u"TestColorAnswer");
-    DeleteObject(brush_);
-  }
-  ColorAnswer(const ColorAnswer&) = delete;
-  ColorAnswer& operator=(const ColorAnswer&) = delete;
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<ColorAnswer*>(GetPropW(hwnd, u"TestColorAnswer"));
-    if (message == self->message_) return reinterpret_cast<LRESULT>(self->brush_);
-    return CallWindowProcW(self->original_, hwnd, message, wParam, lParam);
-  }
-  HWND parent_;
-  UINT message_;
-  HBRUSH brush_;
-  WNDPROC original_ = nullptr;
-};
 
 class ButtonTest : public ::testing::Test {
  protected:
@@ -72,7 +43,6 @@ struct ClickCase {
   LRESULT after;
   std::vector<UINT> codes;
 };
-void PrintTo(const ClickCase& c, std::ostream* out) { *out << c.name; }
 
 class ButtonClickTest : public ButtonTest, public ::testing::WithParamInterface<ClickCase> {};
 
@@ -105,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickCase{"AutoRadioStaysChecked", BS_AUTORADIOBUTTON, BST_CHECKED, BST_CHECKED, kClicked},
                       ClickCase{"RadioStays", BS_RADIOBUTTON, BST_UNCHECKED, BST_UNCHECKED, kClicked},
                       ClickCase{"GroupBoxTakesNoClick", BS_GROUPBOX, BST_CHECKED, BST_UNCHECKED, kNothing}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 // ---- the ways of clicking ----
 
@@ -115,7 +85,6 @@ struct WayCase {
   const char* name;
   Way way;
 };
-void PrintTo(const WayCase& c, std::ostream* out) { *out << c.name; }
 
 class ButtonWayTest : public ButtonTest, public ::testing::WithParamInterface<WayCase> {
  protected:
@@ -160,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, ButtonWayTest,
                          ::testing::Values(WayCase{"Tap", Way::Tap}, WayCase{"Space", Way::Space},
                                            WayCase{"BmClick", Way::BmClick},
                                            WayCase{"TapGesture", Way::TapGesture}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         plat::test::CaseName{});
 
 TEST_F(ButtonTest, TapTakesTheFocusAndCapture) {
   HWND button = Make(BS_PUSHBUTTON);
@@ -424,13 +393,12 @@ struct ColorCase {
   DWORD style;
   UINT message;
 };
-void PrintTo(const ColorCase& c, std::ostream* out) { *out << c.name; }
 
 class ButtonColorTest : public ButtonTest, public ::testing::WithParamInterface<ColorCase> {};
 
 TEST_P(ButtonColorTest, AsksTheParentWithItsColorMessage) {
   const COLORREF color = RGB(21, 43, 65);
-  ColorAnswer answer(parent.hwnd, GetParam().message, color);
+  parent.AnswerColor(GetParam().message, color);
   HWND button = Make(GetParam().style);
   const plat::PaintRecord record = plat::GetPaintRecord(button);
   EXPECT_TRUE(record.painted);
@@ -439,6 +407,7 @@ TEST_P(ButtonColorTest, AsksTheParentWithItsColorMessage) {
   SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
   Pump();
   EXPECT_EQ(plat::GetPaintRecord(button).background, color);
+  EXPECT_THAT(parent.colorRequests, plat::test::OnlyAskedFor(GetParam().message));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -450,6 +419,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ColorCase{"Radio", BS_AUTORADIOBUTTON, WM_CTLCOLORSTATIC},
                       ColorCase{"GroupBox", BS_GROUPBOX, WM_CTLCOLORSTATIC},
                       ColorCase{"PushLikeCheckBox", BS_AUTOCHECKBOX | BS_PUSHLIKE, WM_CTLCOLORBTN}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 }  // namespace

@@ -101,7 +101,7 @@ struct Combo {
 
 Combo* StateOf(HWND hwnd) { return ControlState<Combo>(hwnd); }
 
-DWORD Kind(HWND hwnd) { return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)) & 3; }
+DWORD Kind(HWND hwnd) { return StyleOf(hwnd) & 3; }
 bool IsList(HWND hwnd) { return Kind(hwnd) == CBS_DROPDOWNLIST; }
 bool IsSimple(HWND hwnd) { return Kind(hwnd) == CBS_SIMPLE; }
 bool HasEdit(HWND hwnd) { return !IsList(hwnd); }
@@ -173,7 +173,7 @@ LRESULT InsertItem(HWND hwnd, Combo& combo, int index, const WCHAR* text) {
 LRESULT AddItem(HWND hwnd, Combo& combo, const WCHAR* text) {
   if (!text) return CB_ERR;
   int index = Count(combo);
-  if (GetWindowLongW(hwnd, GWL_STYLE) & CBS_SORT) {
+  if (StyleOf(hwnd) & CBS_SORT) {
     const auto after = std::find_if(combo.items.begin(), combo.items.end(),
                                     [&](const Item& item) { return lstrcmpiW(text, item.text.c_str()) < 0; });
     index = static_cast<int>(after - combo.items.begin());
@@ -325,10 +325,6 @@ LRESULT ShowDropDown(HWND hwnd, bool show) {
 
 // ---- a person's input ----
 
-void TakeFocus(HWND hwnd) {
-  if (GetFocus() != hwnd) SetFocus(hwnd);
-}
-
 // A person's selection: as the program's, with CBN_SELCHANGE when it changed.
 void PersonSelects(HWND hwnd, int index) {
   Combo* combo = StateOf(hwnd);
@@ -362,7 +358,7 @@ void Tap(HWND hwnd, POINT point) {
 }
 
 void MoveSelection(HWND hwnd, const Combo& combo, int step) {
-  PersonSelects(hwnd, combo.selection < 0 ? 0 : combo.selection + step);
+  PersonSelects(hwnd, SteppedSelection(combo.selection, step));
 }
 
 // A person's edit: replaces [from, to) of the edit text with `insert`.
@@ -427,19 +423,9 @@ void KeyDown(HWND hwnd, Combo& combo, WPARAM key, bool alt) {
   if (key == VK_LEFT || key == VK_RIGHT || key == VK_HOME || key == VK_END) MoveCaret(hwnd, combo, key);
 }
 
-LRESULT Gesture(HWND hwnd, WPARAM gesture, LPARAM argument) {
-  if (gesture == plat::kGestureChoose) {
-    Choose(hwnd, static_cast<int>(argument));
-  } else if (gesture == plat::kGestureTap) {
-    Tap(hwnd, POINT{static_cast<SHORT>(LOWORD(argument)), static_cast<SHORT>(HIWORD(argument))});
-  }
-  return 0;
-}
-
 void KillFocus(HWND hwnd) {
   Close(hwnd, Closing::Cancelled);
-  Invalidate(hwnd);
-  NotifyParentCommand(hwnd, CBN_KILLFOCUS);
+  NotifyFocusCommand(hwnd, CBN_KILLFOCUS);
 }
 
 LRESULT DialogCode(HWND hwnd, const Combo& combo) {
@@ -449,16 +435,8 @@ LRESULT DialogCode(HWND hwnd, const Combo& combo) {
   return code;
 }
 
-void Paint(HWND hwnd) {
-  PAINTSTRUCT paint;
-  BeginPaint(hwnd, &paint);
-  PaintWithParentColors(hwnd, WM_CTLCOLOREDIT);
-  EndPaint(hwnd, &paint);
-}
-
 LRESULT Create(HWND hwnd, LPARAM lParam) {
-  SetControlState(hwnd, new Combo);
-  const LRESULT created = DefWindowProcW(hwnd, WM_NCCREATE, 0, lParam);
+  const LRESULT created = CreateControlState<Combo>(hwnd, lParam);
   if (IsList(hwnd)) ShowText(hwnd, u"");
   return created;
 }
@@ -530,7 +508,7 @@ std::optional<LRESULT> FieldMessage(HWND hwnd, Combo& combo, UINT message, WPARA
 std::optional<LRESULT> WindowMessage(HWND hwnd, Combo& combo, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDOWN:
-      Tap(hwnd, POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))});
+      Tap(hwnd, PointFrom(lParam));
       return 0;
     case WM_KEYDOWN:
       KeyDown(hwnd, combo, wParam, GetKeyState(VK_MENU) < 0);
@@ -543,10 +521,9 @@ std::optional<LRESULT> WindowMessage(HWND hwnd, Combo& combo, UINT message, WPAR
       Character(hwnd, combo, wParam);
       return 0;
     case plat::WM_PLAT_GESTURE:
-      return Gesture(hwnd, wParam, lParam);
+      return ChooseOrTap(hwnd, wParam, lParam, Choose, Tap);
     case WM_SETFOCUS:
-      Invalidate(hwnd);
-      NotifyParentCommand(hwnd, CBN_SETFOCUS);
+      NotifyFocusCommand(hwnd, CBN_SETFOCUS);
       return 0;
     case WM_KILLFOCUS:
       KillFocus(hwnd);
@@ -556,14 +533,8 @@ std::optional<LRESULT> WindowMessage(HWND hwnd, Combo& combo, UINT message, WPAR
     case WM_SIZE:
       FitField(hwnd, combo);
       return 0;
-    case WM_SETFONT:
-      combo.font = reinterpret_cast<HFONT>(wParam);
-      if (lParam) Invalidate(hwnd);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(combo.font ? combo.font : SystemFont());
     case WM_PAINT:
-      Paint(hwnd);
+      PaintControl(hwnd, WM_CTLCOLOREDIT);
       return 0;
     default:
       return std::nullopt;
@@ -575,10 +546,10 @@ LRESULT CALLBACK ComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   Combo* combo = StateOf(hwnd);
   if (!combo) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    delete combo;
-    SetControlState(hwnd, nullptr);
+    FreeControlState<Combo>(hwnd);
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
+  if (auto result = FontMessage(hwnd, combo->font, message, wParam, lParam)) return *result;
   if (auto result = ListMessage(hwnd, *combo, message, wParam, lParam)) return *result;
   if (auto result = FieldMessage(hwnd, *combo, message, wParam, lParam)) return *result;
   if (auto result = WindowMessage(hwnd, *combo, message, wParam, lParam)) return *result;

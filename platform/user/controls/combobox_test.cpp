@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +17,7 @@ namespace {
 
 using plat::test::Gesture;
 using plat::test::Key;
+using plat::test::PrintTo;  // named cases print as their names
 using plat::test::Pump;
 using plat::test::RecordingParent;
 using plat::test::Tap;
@@ -165,7 +165,6 @@ void AltDown(HWND h) {
   Pump();
 }
 
-void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 
 class ComboKeyTest : public ComboTest, public ::testing::WithParamInterface<KeyCase> {};
 
@@ -199,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"TapOpen", true, [](HWND h) { Tap(h, 30, 5); }, Codes{CBN_SELENDOK, CBN_CLOSEUP}, 1, false},
         KeyCase{"TypedLetter", false, [](HWND h) { Type(h, u"d"); }, Codes{CBN_SELCHANGE}, 3, false},
         KeyCase{"TypedLetterNoMatch", false, [](HWND h) { Type(h, u"z"); }, Codes{}, 1, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 // Runs the queue dry as a dialog's loop does: keys pass the dialog manager first.
 void PumpAsDialog(HWND dialog) {
@@ -572,6 +571,7 @@ TEST_F(ComboTest, PaintsAsAnEdit) {
   const plat::PaintRecord paint = plat::GetPaintRecord(combo);
   EXPECT_TRUE(paint.painted);
   EXPECT_EQ(paint.background, GetSysColor(COLOR_WINDOW));  // the parent's default answer to WM_CTLCOLOREDIT
+  EXPECT_THAT(parent.colorRequests, plat::test::OnlyAskedFor(WM_CTLCOLOREDIT));
   EXPECT_EQ(reinterpret_cast<HFONT>(Send(WM_GETFONT)), static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
 }
 

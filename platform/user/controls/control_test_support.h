@@ -1,12 +1,17 @@
 // Test support for the system's controls: a visible top-level parent that
 // records the notifications its controls send (WM_COMMAND codes, WM_NOTIFY
-// headers with list-view and date details) and answers colour requests with
-// a chosen brush, and a pump that runs the calling thread's queue dry.
+// headers with list-view and date details) and the colour requests
+// (WM_CTLCOLOR*) they make, answering those with chosen brushes; a pump that
+// runs the calling thread's queue dry, a person's input, and the printing and
+// naming of parameterised cases by their `name`.
 #pragma once
 #include <commctrl.h>
+#include <gmock/gmock.h>
 #include <plat/display.h>
 #include <windows.h>
 
+#include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,7 +22,7 @@ struct Notification {
   int id = 0;
   UINT code = 0;     // notification code (WM_COMMAND: HIWORD(wParam))
   HWND from = nullptr;
-  NMLISTVIEW listView{};   // WM_NOTIFY from a list view: the whole record
+  NMLISTVIEW listView{};   // WM_NOTIFY from a list view: the whole record (LVN_*, NM_CLICK, NM_DBLCLK)
   NMDATETIMECHANGE date{};  // DTN_DATETIMECHANGE
 };
 
@@ -37,6 +42,7 @@ class RecordingParent {
   }
   ~RecordingParent() {
     if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    for (const auto& [message, brush] : colorAnswers_) DeleteObject(brush);
   }
   RecordingParent(const RecordingParent&) = delete;
   RecordingParent& operator=(const RecordingParent&) = delete;
@@ -54,12 +60,48 @@ class RecordingParent {
     return codes;
   }
 
+  // Answers one colour message (WM_CTLCOLORSTATIC, ...) with a brush of a
+  // colour of its own (until the parent goes or another answer replaces it);
+  // it comes before answerBrush.
+  void AnswerColor(UINT message, COLORREF color) {
+    HBRUSH& brush = colorAnswers_[message];
+    if (brush) DeleteObject(brush);
+    brush = CreateSolidBrush(color);
+  }
+
   HWND hwnd = nullptr;
   std::vector<Notification> received;
-  HBRUSH answerBrush = nullptr;  // answered to WM_CTLCOLOR* when set
-  LRESULT notifyResult = 0;      // returned from WM_NOTIFY
+  std::vector<UINT> colorRequests;  // the WM_CTLCOLOR* messages received, in order
+  HBRUSH answerBrush = nullptr;     // answered to every WM_CTLCOLOR* when set
+  LRESULT notifyResult = 0;         // returned from WM_NOTIFY
 
  private:
+  static bool IsListView(HWND window) {
+    WCHAR name[32] = u"";
+    return GetClassNameW(window, name, 32) > 0 && lstrcmpiW(name, WC_LISTVIEWW) == 0;
+  }
+
+  // Only a list view's notifications carry the whole NMLISTVIEW; others may
+  // be a bare NMHDR.
+  static bool CarriesListView(const NMHDR& header) {
+    switch (header.code) {
+      case LVN_ITEMCHANGED:
+      case LVN_ITEMCHANGING:
+      case LVN_DELETEITEM:
+      case LVN_INSERTITEM:
+      case NM_DBLCLK:
+      case NM_CLICK:
+        return IsListView(header.hwndFrom);
+      default:
+        return false;
+    }
+  }
+
+  HBRUSH ColorAnswer(UINT message) const {
+    const auto found = colorAnswers_.find(message);
+    return found != colorAnswers_.end() ? found->second : answerBrush;
+  }
+
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<RecordingParent*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -79,18 +121,19 @@ class RecordingParent {
       n.id = static_cast<int>(header->idFrom);
       n.code = header->code;
       n.from = header->hwndFrom;
-      if (header->code == LVN_ITEMCHANGED || header->code == LVN_ITEMCHANGING || header->code == LVN_DELETEITEM ||
-          header->code == LVN_INSERTITEM || header->code == NM_DBLCLK || header->code == NM_CLICK) {
-        n.listView = *reinterpret_cast<const NMLISTVIEW*>(lParam);
-      }
+      if (CarriesListView(*header)) n.listView = *reinterpret_cast<const NMLISTVIEW*>(lParam);
       if (header->code == DTN_DATETIMECHANGE) n.date = *reinterpret_cast<const NMDATETIMECHANGE*>(lParam);
       self->received.push_back(n);
       return self->notifyResult;
     }
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC && self->answerBrush)
-      return reinterpret_cast<LRESULT>(self->answerBrush);
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+      self->colorRequests.push_back(message);
+      if (HBRUSH brush = self->ColorAnswer(message)) return reinterpret_cast<LRESULT>(brush);
+    }
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
+
+  std::map<UINT, HBRUSH> colorAnswers_;
 };
 
 // Dispatches everything the calling thread's queue holds, paints and due
@@ -131,5 +174,26 @@ inline std::u16string Text(HWND window) {
   GetWindowTextW(window, buffer, 1024);
   return buffer;
 }
+
+// Matches colour requests that came (at least one) and all asked with `message`.
+inline auto OnlyAskedFor(UINT message) {
+  return ::testing::AllOf(::testing::Not(::testing::IsEmpty()), ::testing::Each(message));
+}
+
+// Cases of parameterised tests that have a `name` print as it (bring it in
+// with `using plat::test::PrintTo;` beside the cases) and name their tests
+// with it (INSTANTIATE_TEST_SUITE_P(..., plat::test::CaseName{})).
+template <class Case>
+  requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.name;
+}
+
+struct CaseName {
+  template <class Info>
+  std::string operator()(const Info& info) const {
+    return std::string(info.param.name);
+  }
+};
 
 }  // namespace plat::test

@@ -189,8 +189,6 @@ struct DatePicker {
 
 DatePicker* StateOf(HWND hwnd) { return ControlState<DatePicker>(hwnd); }
 
-DWORD Style(HWND hwnd) { return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)); }
-
 bool InRange(const DatePicker& picker, const SYSTEMTIME& t) {
   const long day = DayNumber(t);
   return (!picker.hasLowest || day >= DayNumber(picker.lowest)) &&
@@ -198,7 +196,7 @@ bool InRange(const DatePicker& picker, const SYSTEMTIME& t) {
 }
 
 void ShowDate(HWND hwnd, const DatePicker& picker) {
-  const std::u16string format = picker.customFormat ? picker.format : StyleFormat(Style(hwnd));
+  const std::u16string format = picker.customFormat ? picker.format : StyleFormat(StyleOf(hwnd));
   if (Window* w = Find(hwnd)) w->text = FormatDate(format, picker.date);
   Invalidate(hwnd);
 }
@@ -212,7 +210,7 @@ void SetDate(HWND hwnd, DatePicker& picker, const SYSTEMTIME& t) {
 
 LRESULT SetTime(HWND hwnd, DatePicker& picker, WPARAM flag, const SYSTEMTIME* t) {
   if (flag == GDT_NONE) {
-    if (!(Style(hwnd) & DTS_SHOWNONE)) return FALSE;
+    if (!(StyleOf(hwnd) & DTS_SHOWNONE)) return FALSE;
     picker.checked = false;
     Invalidate(hwnd);
     return TRUE;
@@ -277,12 +275,8 @@ void NotifyChange(HWND hwnd, const DatePicker& picker) {
   NotifyParent(hwnd, DTN_DATETIMECHANGE, &change.nmhdr);
 }
 
-void TakeFocus(HWND hwnd) {
-  if (GetFocus() != hwnd) SetFocus(hwnd);
-}
-
 void PersonChecks(HWND hwnd, bool checked) {
-  if (!(Style(hwnd) & DTS_SHOWNONE)) return;
+  if (!(StyleOf(hwnd) & DTS_SHOWNONE)) return;
   TakeFocus(hwnd);
   DatePicker* picker = StateOf(hwnd);
   if (!picker || picker->checked == checked) return;
@@ -336,25 +330,12 @@ LRESULT Gesture(HWND hwnd, WPARAM gesture, LPARAM argument) {
   return 0;
 }
 
-void NotifyFocus(HWND hwnd, UINT code) {
-  Invalidate(hwnd);
-  NMHDR header{};
-  NotifyParent(hwnd, code, &header);
-}
-
-void Paint(HWND hwnd) {
-  PAINTSTRUCT paint;
-  BeginPaint(hwnd, &paint);
-  PaintWithParentColors(hwnd, WM_CTLCOLOREDIT);
-  EndPaint(hwnd, &paint);
-}
-
 LRESULT Create(HWND hwnd, LPARAM lParam) {
-  auto* picker = new DatePicker;
-  GetLocalTime(&picker->date);
-  SetControlState(hwnd, picker);
-  const LRESULT created = DefWindowProcW(hwnd, WM_NCCREATE, 0, lParam);
-  ShowDate(hwnd, *picker);
+  const LRESULT created = CreateControlState<DatePicker>(hwnd, lParam);
+  if (DatePicker* picker = StateOf(hwnd)) {
+    GetLocalTime(&picker->date);
+    ShowDate(hwnd, *picker);
+  }
   return created;
 }
 
@@ -362,10 +343,10 @@ LRESULT CALLBACK DateTimeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   if (message == WM_NCCREATE) return Create(hwnd, lParam);
   DatePicker* picker = StateOf(hwnd);
   if (!picker) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (auto answer = FontMessage(hwnd, picker->font, message, wParam, lParam)) return *answer;
   switch (message) {
     case WM_NCDESTROY:
-      delete picker;
-      SetControlState(hwnd, nullptr);
+      FreeControlState<DatePicker>(hwnd);
       return DefWindowProcW(hwnd, message, wParam, lParam);
     case DTM_SETSYSTEMTIME:
       return SetTime(hwnd, *picker, wParam, reinterpret_cast<const SYSTEMTIME*>(lParam));
@@ -391,21 +372,15 @@ LRESULT CALLBACK DateTimeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case plat::WM_PLAT_GESTURE:
       return Gesture(hwnd, wParam, lParam);
     case WM_SETFOCUS:
-      NotifyFocus(hwnd, NM_SETFOCUS);
+      NotifyFocusHeader(hwnd, NM_SETFOCUS);
       return 0;
     case WM_KILLFOCUS:
-      NotifyFocus(hwnd, NM_KILLFOCUS);
+      NotifyFocusHeader(hwnd, NM_KILLFOCUS);
       return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_SETFONT:
-      picker->font = reinterpret_cast<HFONT>(wParam);
-      if (lParam) Invalidate(hwnd);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(picker->font ? picker->font : SystemFont());
     case WM_PAINT:
-      Paint(hwnd);
+      PaintControl(hwnd, WM_CTLCOLOREDIT);
       return 0;
     default:
       return DefWindowProcW(hwnd, message, wParam, lParam);

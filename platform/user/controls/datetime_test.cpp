@@ -287,6 +287,7 @@ TEST_F(DateTimeTest, AnswersArrowsAndCharactersAndPaintsAsAnEdit) {
   const plat::PaintRecord paint = plat::GetPaintRecord(picker);
   EXPECT_TRUE(paint.painted);
   EXPECT_EQ(paint.background, GetSysColor(COLOR_WINDOW));  // the parent's default answer to WM_CTLCOLOREDIT
+  EXPECT_THAT(parent.colorRequests, plat::test::OnlyAskedFor(WM_CTLCOLOREDIT));
 }
 
 }  // namespace

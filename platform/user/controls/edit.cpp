@@ -98,8 +98,7 @@ EditState* StateOf(HWND hwnd) { return plat::user::ControlState<EditState>(hwnd)
 // The text lives in the window itself, where WM_GETTEXT finds it.
 std::u16string& TextOf(HWND hwnd) { return plat::user::Find(hwnd)->text; }
 
-DWORD Style(HWND hwnd) { return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)); }
-bool HasStyle(HWND hwnd, DWORD style) { return (Style(hwnd) & style) != 0; }
+bool HasStyle(HWND hwnd, DWORD style) { return (plat::user::StyleOf(hwnd) & style) != 0; }
 bool IsMultiLine(HWND hwnd) { return HasStyle(hwnd, ES_MULTILINE); }
 bool IsReadOnly(HWND hwnd) { return HasStyle(hwnd, ES_READONLY); }
 
@@ -300,7 +299,7 @@ void KeyDown(HWND hwnd, EditState* s, WPARAM key) {
 }
 
 void Tap(HWND hwnd) {
-  if (GetFocus() != hwnd) SetFocus(hwnd);
+  plat::user::TakeFocus(hwnd);
   if (EditState* s = StateOf(hwnd)) {
     const size_t end = TextOf(hwnd).size();
     SetSelection(hwnd, s, end, end);
@@ -408,33 +407,18 @@ LRESULT LineCount(HWND hwnd) {
 
 LRESULT DialogCode(HWND hwnd) {
   const LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-  const DWORD style = Style(hwnd);
+  const DWORD style = plat::user::StyleOf(hwnd);
   return ((style & ES_MULTILINE) && (style & ES_WANTRETURN)) ? code | DLGC_WANTALLKEYS : code;
 }
 
-void Paint(HWND hwnd) {
-  PAINTSTRUCT paint;
-  BeginPaint(hwnd, &paint);
+UINT ColorMessage(HWND hwnd) {
   const bool shownAsStatic = IsReadOnly(hwnd) || !IsWindowEnabled(hwnd);
-  plat::user::PaintWithParentColors(hwnd, shownAsStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT);
-  EndPaint(hwnd, &paint);
+  return shownAsStatic ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
 }
 
 void FocusChanged(HWND hwnd, EditState* s, bool gained) {
   s->typing = false;
-  plat::user::Invalidate(hwnd);
-  plat::user::NotifyParentCommand(hwnd, gained ? EN_SETFOCUS : EN_KILLFOCUS);
-}
-
-LRESULT Create(HWND hwnd, LPARAM lParam) {
-  plat::user::SetControlState(hwnd, new EditState);
-  return DefWindowProcW(hwnd, WM_NCCREATE, 0, lParam);
-}
-
-void Destroy(HWND hwnd) {
-  EditState* state = StateOf(hwnd);
-  plat::user::SetControlState(hwnd, nullptr);
-  delete state;
+  plat::user::NotifyFocusCommand(hwnd, gained ? EN_SETFOCUS : EN_KILLFOCUS);
 }
 
 // The editing commands of the clipboard family and undo.
@@ -484,15 +468,16 @@ LRESULT EditMessage(HWND hwnd, EditState* s, UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) return Create(hwnd, lParam);
+  if (message == WM_NCCREATE) return plat::user::CreateControlState<EditState>(hwnd, lParam);
   EditState* s = StateOf(hwnd);
   if (!s) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (auto answer = plat::user::FontMessage(hwnd, s->font, message, wParam, lParam)) return *answer;
   switch (message) {
     case WM_NCDESTROY:
-      Destroy(hwnd);
+      plat::user::FreeControlState<EditState>(hwnd);
       return 0;
     case WM_PAINT:
-      Paint(hwnd);
+      plat::user::PaintControl(hwnd, ColorMessage(hwnd));
       return 0;
     case WM_GETDLGCODE:
       return DialogCode(hwnd);
@@ -520,12 +505,6 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLEAR:
     case WM_UNDO:
       return Command(hwnd, s, message);
-    case WM_SETFONT:
-      s->font = reinterpret_cast<HFONT>(wParam);
-      if (lParam) plat::user::Invalidate(hwnd);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(s->font ? s->font : plat::user::SystemFont());
     default:
       return EditMessage(hwnd, s, message, wParam, lParam);
   }

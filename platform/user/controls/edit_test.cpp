@@ -5,7 +5,6 @@
 // the clipboard commands and undo, focus, dialog codes and colours.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +13,7 @@
 
 namespace {
 
+using plat::test::PrintTo;  // named cases print as their names
 using plat::test::Pump;
 using plat::test::RecordingParent;
 using plat::test::Text;
@@ -27,35 +27,6 @@ std::vector<UINT> Repeated(const std::vector<UINT>& codes, int times) {
   for (int i = 0; i < times; ++i) all.insert(all.end(), codes.begin(), codes.end());
   return all;
 }
-
-// Answers one colour message of a parent with a brush of a colour of its own
-// and leaves every other message to the parent.
-class ColorAnswer {
- public:
-  ColorAnswer(HWND parent, UINT message, COLORREF color)
-      : parent_(parent), message_(message), brush_(CreateSolidBrush(color)) {
-    SetPropW(parent_, u"TestColorAnswer", this);
-    original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
-  }
-  ~ColorAnswer() {
-    SetWindowLongPtrW(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    RemovePropW(parent_, u"TestColorAnswer");
-    DeleteObject(brush_);
-  }
-  ColorAnswer(const ColorAnswer&) = delete;
-  ColorAnswer& operator=(const ColorAnswer&) = delete;
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<ColorAnswer*>(GetPropW(hwnd, u"TestColorAnswer"));
-    if (message == self->message_) return reinterpret_cast<LRESULT>(self->brush_);
-    return CallWindowProcW(self->original_, hwnd, message, wParam, lParam);
-  }
-  HWND parent_;
-  UINT message_;
-  HBRUSH brush_;
-  WNDPROC original_ = nullptr;
-};
 
 class EditTest : public ::testing::Test {
  protected:
@@ -197,7 +168,6 @@ struct LimitCase {
   const char16_t* expected;
   std::vector<UINT> codes;
 };
-void PrintTo(const LimitCase& c, std::ostream* out) { *out << c.name; }
 
 class EditLimitTest : public EditTest, public ::testing::WithParamInterface<LimitCase> {};
 
@@ -238,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"SurrogatePairIsNotSplit", u"", 0, 0, 2, Action::Paste, u"a\U0001F600", u"a", kMaxThenChanged},
         LimitCase{"TextLongerThanTheLimitKeepsIt", u"abcdef", 6, 6, 3, Action::Type, u"g", u"abcdef",
                   {EN_MAXTEXT}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 TEST_F(EditTest, LimitDefaultsTo30000AndZeroRestoresIt) {
   HWND edit = Make(0);
@@ -282,7 +252,6 @@ struct CaretCase {
   bool shift;
   Sel expected;
 };
-void PrintTo(const CaretCase& c, std::ostream* out) { *out << c.name; }
 
 class EditCaretTest : public EditTest, public ::testing::WithParamInterface<CaretCase> {};
 
@@ -326,7 +295,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CaretCase{"RightStepsOverASurrogatePair", kSingle, u"a\U0001F600b", 1, 1, VK_RIGHT, false,
                                 {3, 3}},
                       CaretCase{"UpIsNotHandled", kMulti, u"ab\r\ncd", 5, 5, VK_UP, false, {5, 5}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 TEST_F(EditTest, SetSelClampsSelectsAllAndDeselects) {
   HWND edit = Make(0, u"abcdef");
@@ -353,7 +322,6 @@ struct DeleteCase {
   const char16_t* expected;
   Sel selection;
 };
-void PrintTo(const DeleteCase& c, std::ostream* out) { *out << c.name; }
 
 class EditDeleteTest : public EditTest, public ::testing::WithParamInterface<DeleteCase> {};
 
@@ -381,7 +349,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DeleteCase{"DeleteJoinsLines", kMulti, u"ab\r\ncd", 2, 2, VK_DELETE, u"abcd", {2, 2}},
                       DeleteCase{"BackspaceRemovesASurrogatePair", kSingle, u"a\U0001F600", 3, 3, VK_BACK, u"a",
                                  {1, 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 // ---- read-only ----
 
@@ -540,16 +508,16 @@ struct ColorCase {
   DWORD style;
   UINT message;
 };
-void PrintTo(const ColorCase& c, std::ostream* out) { *out << c.name; }
 
 class EditColorTest : public EditTest, public ::testing::WithParamInterface<ColorCase> {};
 
 TEST_P(EditColorTest, AsksTheParentWithItsColorMessage) {
   const COLORREF color = RGB(98, 76, 54);
-  ColorAnswer answer(parent.hwnd, GetParam().message, color);
+  parent.AnswerColor(GetParam().message, color);
   HWND edit = Make(GetParam().style, u"text");
   EXPECT_TRUE(plat::GetPaintRecord(edit).painted);
   EXPECT_EQ(plat::GetPaintRecord(edit).background, color);
+  EXPECT_THAT(parent.colorRequests, plat::test::OnlyAskedFor(GetParam().message));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EditColorTest,
@@ -557,11 +525,11 @@ INSTANTIATE_TEST_SUITE_P(Kinds, EditColorTest,
                                            ColorCase{"MultiLine", ES_MULTILINE, WM_CTLCOLOREDIT},
                                            ColorCase{"ReadOnly", ES_READONLY, WM_CTLCOLORSTATIC},
                                            ColorCase{"Disabled", WS_DISABLED, WM_CTLCOLORSTATIC}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         plat::test::CaseName{});
 
 TEST_F(EditTest, SetReadOnlyRepaintsAsStatic) {
   const COLORREF color = RGB(98, 76, 54);
-  ColorAnswer answer(parent.hwnd, WM_CTLCOLORSTATIC, color);
+  parent.AnswerColor(WM_CTLCOLORSTATIC, color);
   HWND edit = Make(0);
   EXPECT_NE(plat::GetPaintRecord(edit).background, color);
   SendMessageW(edit, EM_SETREADONLY, TRUE, 0);

@@ -108,7 +108,6 @@ struct ListView {
 };
 
 ListView* StateOf(HWND hwnd) { return plat::user::ControlState<ListView>(hwnd); }
-DWORD Style(HWND hwnd) { return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)); }
 int Count(const ListView& lv) { return static_cast<int>(lv.rows.size()); }
 bool ValidRow(const ListView& lv, int row) { return row >= 0 && row < Count(lv); }
 bool ValidColumn(const ListView& lv, int column) {
@@ -124,14 +123,10 @@ std::u16string TextOf(LPCWSTR text) {
   return text && text != LPSTR_TEXTCALLBACKW ? std::u16string(text) : std::u16string();
 }
 
-// Copies text into a caller's buffer of `size` characters, cut to fit and
-// terminated; the number of characters copied.
+// Copies text into a caller's buffer (cut to fit and terminated); a
+// callback text pointer takes nothing. The number of characters copied.
 int CopyOut(const std::u16string& text, LPWSTR buffer, int size) {
-  if (!buffer || buffer == LPSTR_TEXTCALLBACKW || size <= 0) return 0;
-  const int count = std::min(static_cast<int>(text.size()), size - 1);
-  std::copy_n(text.begin(), count, buffer);
-  buffer[count] = 0;
-  return count;
+  return buffer == LPSTR_TEXTCALLBACKW ? 0 : plat::user::CopyTextOut(text, buffer, size);
 }
 
 int TextWidth(const ListView& lv, const std::u16string& text) {
@@ -140,7 +135,7 @@ int TextWidth(const ListView& lv, const std::u16string& text) {
 
 // ---- geometry and scrolling ----
 
-int HeaderHeight(HWND hwnd) { return (Style(hwnd) & LVS_NOCOLUMNHEADER) ? 0 : kHeaderHeight; }
+int HeaderHeight(HWND hwnd) { return (plat::user::StyleOf(hwnd) & LVS_NOCOLUMNHEADER) ? 0 : kHeaderHeight; }
 
 RECT Client(HWND hwnd) {
   RECT client{};
@@ -259,7 +254,7 @@ bool ClearOthers(HWND hwnd, ListView& lv, int keep, UINT bits) {
 // LVS_SINGLESEL, one selected row.
 bool SetRowState(HWND hwnd, ListView& lv, int row, UINT state, UINT mask) {
   UINT exclusive = state & mask & LVIS_FOCUSED;
-  if (Style(hwnd) & LVS_SINGLESEL) exclusive |= state & mask & LVIS_SELECTED;
+  if (plat::user::StyleOf(hwnd) & LVS_SINGLESEL) exclusive |= state & mask & LVIS_SELECTED;
   if (exclusive && !ClearOthers(hwnd, lv, row, exclusive)) return false;
   return StillHas(hwnd, lv, row) && ChangeRowState(hwnd, lv, row, state, mask);
 }
@@ -304,7 +299,7 @@ int NextRow(const ListView& lv, int start, UINT flags) {
 // ---- a person's input ----
 
 void TapRow(HWND hwnd, int row, int column, POINT point, bool twice) {
-  if (GetFocus() != hwnd) SetFocus(hwnd);
+  plat::user::TakeFocus(hwnd);
   ListView* lv = StateOf(hwnd);
   if (!lv) return;
   ChooseRow(hwnd, *lv, row);
@@ -314,7 +309,7 @@ void TapRow(HWND hwnd, int row, int column, POINT point, bool twice) {
 }
 
 void TapHeader(HWND hwnd, const ListView& lv, int x) {
-  if (Style(hwnd) & LVS_NOSORTHEADER) return;
+  if (plat::user::StyleOf(hwnd) & LVS_NOSORTHEADER) return;
   const int column = ColumnAt(lv, x);
   if (column < 0) return;
   NMLISTVIEW notice = RowNotice(lv, -1);
@@ -359,7 +354,7 @@ LRESULT Gesture(HWND hwnd, ListView& lv, WPARAM gesture, LPARAM argument) {
       Scroll(hwnd, lv, static_cast<WPARAM>(argument));
       return 0;
     case plat::kGestureTap:
-      TapAt(hwnd, POINT{GET_X_LPARAM(argument), GET_Y_LPARAM(argument)}, false);
+      TapAt(hwnd, plat::user::PointFrom(argument), false);
       return 0;
     default:
       return DefWindowProcW(hwnd, plat::WM_PLAT_GESTURE, gesture, argument);
@@ -387,7 +382,7 @@ void KeyDown(HWND hwnd, ListView& lv, UINT key) {
 // ---- rows ----
 
 int InsertPosition(HWND hwnd, const ListView& lv, int requested, const std::u16string& text) {
-  const DWORD style = Style(hwnd);
+  const DWORD style = plat::user::StyleOf(hwnd);
   if (!(style & (LVS_SORTASCENDING | LVS_SORTDESCENDING))) return std::min(requested, Count(lv));
   const int order = (style & LVS_SORTASCENDING) ? 1 : -1;
   const auto after = std::find_if(lv.rows.begin(), lv.rows.end(), [&](const Row& row) {
@@ -579,22 +574,6 @@ DWORD SetExtendedStyle(HWND hwnd, ListView& lv, DWORD mask, DWORD style) {
   return previous;
 }
 
-// ---- painting and focus ----
-
-LRESULT EraseBackground(HWND hwnd, HDC dc) {
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  plat::user::RecordBackground(hwnd, GetSysColorBrush(COLOR_WINDOW), dc);
-  return 1;
-}
-
-void NotifyFocus(HWND hwnd, UINT code) {
-  plat::user::Invalidate(hwnd);
-  NMHDR header{};
-  plat::user::NotifyParent(hwnd, code, &header);
-}
-
-
 // ---- messages ----
 
 std::optional<LRESULT> RowMessage(HWND hwnd, ListView& lv, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -685,7 +664,7 @@ std::optional<LRESULT> ViewMessage(HWND hwnd, ListView& lv, UINT message, WPARAM
 }
 
 std::optional<LRESULT> WindowMessage(HWND hwnd, ListView& lv, UINT message, WPARAM wParam, LPARAM lParam) {
-  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const POINT point = plat::user::PointFrom(lParam);
   switch (message) {
     case WM_CREATE:
     case WM_SIZE:
@@ -695,19 +674,13 @@ std::optional<LRESULT> WindowMessage(HWND hwnd, ListView& lv, UINT message, WPAR
     case WM_DESTROY:
       DeleteAllRows(hwnd, lv);
       return 0;
-    case WM_SETFONT:
-      lv.font = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) plat::user::Invalidate(hwnd);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(lv.font ? lv.font : plat::user::SystemFont());
     case WM_ERASEBKGND:
-      return EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
+      return plat::user::EraseWithSystemColors(hwnd, reinterpret_cast<HDC>(wParam), COLOR_WINDOW, COLOR_WINDOWTEXT);
     case WM_SETFOCUS:
-      NotifyFocus(hwnd, NM_SETFOCUS);
+      plat::user::NotifyFocusHeader(hwnd, NM_SETFOCUS);
       return 0;
     case WM_KILLFOCUS:
-      NotifyFocus(hwnd, NM_KILLFOCUS);
+      plat::user::NotifyFocusHeader(hwnd, NM_KILLFOCUS);
       return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -731,17 +704,14 @@ std::optional<LRESULT> WindowMessage(HWND hwnd, ListView& lv, UINT message, WPAR
 }
 
 LRESULT CALLBACK ListViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    plat::user::SetControlState(hwnd, new ListView);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
+  if (message == WM_NCCREATE) return plat::user::CreateControlState<ListView>(hwnd, lParam);
   if (message == WM_NCDESTROY) {
-    delete StateOf(hwnd);
-    plat::user::SetControlState(hwnd, nullptr);
+    plat::user::FreeControlState<ListView>(hwnd);
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   ListView* lv = StateOf(hwnd);
   if (!lv) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (auto result = plat::user::FontMessage(hwnd, lv->font, message, wParam, lParam)) return *result;
   if (auto result = RowMessage(hwnd, *lv, message, wParam, lParam)) return *result;
   if (auto result = ViewMessage(hwnd, *lv, message, wParam, lParam)) return *result;
   if (auto result = WindowMessage(hwnd, *lv, message, wParam, lParam)) return *result;

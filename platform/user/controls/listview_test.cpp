@@ -17,6 +17,7 @@
 namespace {
 
 using plat::test::Gesture;
+using plat::test::PrintTo;  // named cases print as their names
 using plat::test::Pump;
 using plat::test::RecordingParent;
 
@@ -43,13 +44,6 @@ void PrintTo(const Change& c, std::ostream* os) {
 }
 
 LPARAM ParamOf(int row) { return 1000 + row; }
-
-// Cases of parameterised tests print as their names.
-template <class Case>
-  requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* os) {
-  *os << c.name;
-}
 
 // Public members: the cases of parameterised tests drive the fixture.
 class ListViewTest : public ::testing::Test {
@@ -178,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    const POINT p = t.RowPoint(row);
                                    Gesture(t.list, plat::kGestureTap, MAKELPARAM(p.x, p.y));
                                  }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 TEST_F(ListViewTest, TappingAChosenRowClearsEveryOtherSelection) {
   SetState(0, LVIS_SELECTED, LVIS_SELECTED);
@@ -221,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, TapColumns,
                          ::testing::Values(HitCase{"Column0", 0, 70, 2}, HitCase{"Column1", 0, 90, -1},
                                            HitCase{"FullRowColumn1", LVS_EX_FULLROWSELECT, 90, 2},
                                            HitCase{"FullRowPastColumns", LVS_EX_FULLROWSELECT, 190, 2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         plat::test::CaseName{});
 
 struct DoubleTapCase {
   const char* name;
@@ -251,7 +245,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     }},
                       DoubleTapCase{"ActivateGesture",
                                     [](HWND list, int row) { Gesture(list, plat::kGestureActivate, row); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 TEST_F(ListViewTest, FocusNotificationsAndDialogCode) {
   TapRow(0);
@@ -371,7 +365,7 @@ INSTANTIATE_TEST_SUITE_P(
                                }},
                       VetoCase{"Tap", [](ListViewTest& t) { t.TapRow(2); }},
                       VetoCase{"Key", [](ListViewTest& t) { plat::test::Key(t.list, VK_DOWN); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 // ---- deleting ----
 
@@ -418,7 +412,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, DeleteAll,
                                                          {LVN_DELETEALLITEMS, LVN_DELETEITEM, LVN_DELETEITEM,
                                                           LVN_DELETEITEM}},
                                            DeleteAllCase{"True", TRUE, {LVN_DELETEALLITEMS}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         plat::test::CaseName{});
 
 TEST_F(ListViewTest, DestroyingTheListTellsTheParentOfEveryRow) {
   DestroyWindow(list);
@@ -563,7 +557,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AutoSizeCase{"TextWiderThanHeader", u"Size", {u"abcdefgh"}, LVSCW_AUTOSIZE_USEHEADER, 60},
                       AutoSizeCase{"HeaderWiderThanText", u"A long header", {u"ab"}, LVSCW_AUTOSIZE_USEHEADER, 90},
                       AutoSizeCase{"FixedWidth", u"Size", {u"abcdefgh"}, 33, 33}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 TEST_F(ListViewTest, LastColumnUseHeaderFillsTheRestOfTheWidth) {
   SendMessageW(list, LVM_SETCOLUMNWIDTH, 0, 50);
@@ -686,7 +680,7 @@ INSTANTIATE_TEST_SUITE_P(Orders, Sorted,
                                                     {u"pear", u"Apple", u"fig"},
                                                     {u"pear", u"fig", u"Apple"}},
                                            SortCase{"Unsorted", 0, {u"b", u"a"}, {u"a", u"b"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         plat::test::CaseName{});
 
 TEST_F(ListViewTest, ItemMessagesReadBackTextParamAndState) {
   std::u16string text = u"Sub text";
@@ -787,6 +781,7 @@ TEST_F(ListViewTest, FontAndPainting) {
   const plat::PaintRecord record = plat::GetPaintRecord(list);
   EXPECT_TRUE(record.painted);
   EXPECT_EQ(record.background, GetSysColor(COLOR_WINDOW));
+  EXPECT_TRUE(parent.colorRequests.empty());
 }
 
 }  // namespace

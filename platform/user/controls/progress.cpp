@@ -61,24 +61,14 @@ LRESULT GetRange(const Progress& bar, WPARAM wantLow, LPARAM range) {
   return wantLow ? bar.low : bar.high;
 }
 
-LRESULT RecordOwnBackground(HWND hwnd, HDC dc) {
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-  RecordBackground(hwnd, GetSysColorBrush(COLOR_BTNFACE), dc);
-  return 1;
-}
-
 LRESULT CALLBACK ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    SetControlState(hwnd, new Progress);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
+  if (message == WM_NCCREATE) return CreateControlState<Progress>(hwnd, lParam);
   Progress* bar = ControlState<Progress>(hwnd);
   if (!bar) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (auto answer = FontMessage(hwnd, bar->font, message, wParam, lParam)) return *answer;
   switch (message) {
     case WM_NCDESTROY:
-      delete bar;
-      SetControlState(hwnd, nullptr);
+      FreeControlState<Progress>(hwnd);
       return DefWindowProcW(hwnd, message, wParam, lParam);
     case PBM_SETRANGE:
       return SetRange(hwnd, *bar, LOWORD(lParam), HIWORD(lParam));
@@ -99,14 +89,8 @@ LRESULT CALLBACK ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     }
     case PBM_STEPIT:
       return StepIt(hwnd, *bar);
-    case WM_SETFONT:
-      bar->font = reinterpret_cast<HFONT>(wParam);
-      if (lParam) Invalidate(hwnd);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(bar->font ? bar->font : SystemFont());
     case WM_ERASEBKGND:
-      return RecordOwnBackground(hwnd, reinterpret_cast<HDC>(wParam));
+      return EraseWithSystemColors(hwnd, reinterpret_cast<HDC>(wParam), COLOR_BTNFACE, COLOR_BTNTEXT);
     default:
       return DefWindowProcW(hwnd, message, wParam, lParam);
   }

@@ -101,6 +101,7 @@ TEST_F(ProgressTest, SendsNoNotificationsAndPaintsItsOwnBackground) {
   const plat::PaintRecord paint = plat::GetPaintRecord(bar);
   EXPECT_TRUE(paint.painted);
   EXPECT_EQ(paint.background, GetSysColor(COLOR_BTNFACE));
+  EXPECT_TRUE(parent.colorRequests.empty());
 }
 
 }  // namespace

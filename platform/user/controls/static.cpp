@@ -21,15 +21,15 @@
 namespace {
 
 struct StaticState {
-  HICON icon = nullptr;
-  HBITMAP bitmap = nullptr;
+  HANDLE icon = nullptr;
+  HANDLE bitmap = nullptr;
   HBITMAP ownBitmap = nullptr;  // loaded by the control at creation
   HFONT font = nullptr;
 };
 
 StaticState* StateOf(HWND hwnd) { return plat::user::ControlState<StaticState>(hwnd); }
 
-DWORD Kind(HWND hwnd) { return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)) & SS_TYPEMASK; }
+DWORD Kind(HWND hwnd) { return plat::user::StyleOf(hwnd) & SS_TYPEMASK; }
 
 bool IsFilledRectangle(DWORD kind) { return kind == SS_BLACKRECT || kind == SS_WHITERECT; }
 
@@ -50,64 +50,54 @@ void LoadTitleImage(HWND hwnd, StaticState* state, const CREATESTRUCTW* cs) {
 HANDLE* ImageSlot(StaticState* state, WPARAM type) {
   switch (type) {
     case IMAGE_BITMAP:
-      return reinterpret_cast<HANDLE*>(&state->bitmap);
+      return &state->bitmap;
     case IMAGE_ICON:
     case IMAGE_CURSOR:
-      return reinterpret_cast<HANDLE*>(&state->icon);
+      return &state->icon;
     default:
       return nullptr;
   }
 }
 
 LRESULT SetImage(HWND hwnd, StaticState* state, WPARAM type, HANDLE image) {
-  HANDLE* slot = ImageSlot(state, type);
-  if (!slot) return 0;
-  HANDLE previous = *slot;
-  *slot = image;
-  plat::user::Invalidate(hwnd);
-  return reinterpret_cast<LRESULT>(previous);
+  return plat::user::ReplaceImage(hwnd, ImageSlot(state, type), image);
 }
 
-LRESULT GetImage(StaticState* state, WPARAM type) {
-  HANDLE* slot = ImageSlot(state, type);
-  return slot ? reinterpret_cast<LRESULT>(*slot) : 0;
-}
+LRESULT GetImage(StaticState* state, WPARAM type) { return plat::user::ImageIn(ImageSlot(state, type)); }
 
+// The black and white rectangles fill with their fixed colours; the others
+// ask the parent.
 void Paint(HWND hwnd) {
+  const DWORD kind = Kind(hwnd);
+  if (!IsFilledRectangle(kind)) return plat::user::PaintControl(hwnd, WM_CTLCOLORSTATIC);
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd, &paint);
-  const DWORD kind = Kind(hwnd);
-  if (IsFilledRectangle(kind)) {
-    plat::user::RecordBackground(hwnd, GetSysColorBrush(kind == SS_BLACKRECT ? COLOR_WINDOWTEXT : COLOR_WINDOW), dc);
-  } else {
-    plat::user::PaintWithParentColors(hwnd, WM_CTLCOLORSTATIC);
-  }
+  plat::user::RecordBackground(hwnd, GetSysColorBrush(kind == SS_BLACKRECT ? COLOR_WINDOWTEXT : COLOR_WINDOW), dc);
   EndPaint(hwnd, &paint);
 }
 
 void Notify(HWND hwnd, WORD code) {
-  if (GetWindowLongW(hwnd, GWL_STYLE) & SS_NOTIFY) plat::user::NotifyParentCommand(hwnd, code);
+  if (plat::user::StyleOf(hwnd) & SS_NOTIFY) plat::user::NotifyParentCommand(hwnd, code);
 }
 
 LRESULT Create(HWND hwnd, LPARAM lParam) {
-  auto* state = new StaticState;
-  plat::user::SetControlState(hwnd, state);
-  const LRESULT created = DefWindowProcW(hwnd, WM_NCCREATE, 0, lParam);
-  if (created && lParam) LoadTitleImage(hwnd, state, reinterpret_cast<const CREATESTRUCTW*>(lParam));
+  const LRESULT created = plat::user::CreateControlState<StaticState>(hwnd, lParam);
+  StaticState* state = StateOf(hwnd);
+  if (created && state && lParam) LoadTitleImage(hwnd, state, reinterpret_cast<const CREATESTRUCTW*>(lParam));
   return created;
 }
 
 void Destroy(HWND hwnd) {
-  StaticState* state = StateOf(hwnd);
-  plat::user::SetControlState(hwnd, nullptr);
+  const StaticState* state = StateOf(hwnd);
   if (state && state->ownBitmap && state->ownBitmap == state->bitmap) DeleteObject(state->ownBitmap);
-  delete state;
+  plat::user::FreeControlState<StaticState>(hwnd);
 }
 
 LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) return Create(hwnd, lParam);
   StaticState* state = StateOf(hwnd);
   if (!state) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (auto answer = plat::user::FontMessage(hwnd, state->font, message, wParam, lParam)) return *answer;
   switch (message) {
     case WM_NCDESTROY:
       Destroy(hwnd);
@@ -134,12 +124,6 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       return SetImage(hwnd, state, wParam, reinterpret_cast<HANDLE>(lParam));
     case STM_GETIMAGE:
       return GetImage(state, wParam);
-    case WM_SETFONT:
-      state->font = reinterpret_cast<HFONT>(wParam);
-      if (lParam) plat::user::Invalidate(hwnd);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(state->font ? state->font : plat::user::SystemFont());
     default:
       return DefWindowProcW(hwnd, message, wParam, lParam);
   }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <plat/module.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 
 namespace {
 
+using plat::test::PrintTo;  // named cases print as their names
 using plat::test::Pump;
 using plat::test::RecordingParent;
 
@@ -28,35 +28,6 @@ const plat::module::ResourceEntry kResources[] = {
     {{nullptr, 2 /* RT_BITMAP */}, {nullptr, kBitmapOrdinal}, 0x0411, &kDib, sizeof(kDib)},
 };
 const plat::module::ResourceRegistration kRegistration(kResources, 1);
-
-// Answers one colour message of a parent with a brush of a colour of its own
-// and leaves every other message to the parent.
-class ColorAnswer {
- public:
-  ColorAnswer(HWND parent, UINT message, COLORREF color)
-      : parent_(parent), message_(message), brush_(CreateSolidBrush(color)) {
-    SetPropW(parent_, u"TestColorAnswer", this);
-    original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
-  }
-  ~ColorAnswer() {
-    SetWindowLongPtrW(parent_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    RemovePropW(parent_, u"TestColorAnswer");
-    DeleteObject(brush_);
-  }
-  ColorAnswer(const ColorAnswer&) = delete;
-  ColorAnswer& operator=(const ColorAnswer&) = delete;
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = static_cast<ColorAnswer*>(GetPropW(hwnd, u"TestColorAnswer"));
-    if (message == self->message_) return reinterpret_cast<LRESULT>(self->brush_);
-    return CallWindowProcW(self->original_, hwnd, message, wParam, lParam);
-  }
-  HWND parent_;
-  UINT message_;
-  HBRUSH brush_;
-  WNDPROC original_ = nullptr;
-};
 
 class StaticTest : public ::testing::Test {
  protected:
@@ -76,7 +47,6 @@ struct TapCase {
   UINT message;  // WM_LBUTTONDOWN (a tap), WM_LBUTTONDBLCLK or WM_PLAT_GESTURE (a tap gesture)
   std::vector<UINT> expected;
 };
-void PrintTo(const TapCase& c, std::ostream* out) { *out << c.name; }
 
 class StaticTapTest : public StaticTest, public ::testing::WithParamInterface<TapCase> {};
 
@@ -111,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TapCase{"PlainTap", SS_LEFT, WM_LBUTTONDOWN, {}},
                       TapCase{"PlainDoubleClick", SS_LEFT, WM_LBUTTONDBLCLK, {}},
                       TapCase{"PlainTapGesture", SS_CENTER, plat::WM_PLAT_GESTURE, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 TEST_F(StaticTest, NeverTakesTheFocus) {
   HWND control = Make(SS_NOTIFY | WS_TABSTOP);
@@ -188,18 +158,18 @@ struct ColorCase {
   const char* name;
   DWORD style;
 };
-void PrintTo(const ColorCase& c, std::ostream* out) { *out << c.name; }
 
 class StaticColorTest : public StaticTest, public ::testing::WithParamInterface<ColorCase> {};
 
 TEST_P(StaticColorTest, PaintsWithTheParentsStaticColors) {
   const COLORREF color = RGB(12, 34, 56);
-  ColorAnswer answer(parent.hwnd, WM_CTLCOLORSTATIC, color);
+  parent.AnswerColor(WM_CTLCOLORSTATIC, color);
   HWND control = Make(GetParam().style);
   const plat::PaintRecord record = plat::GetPaintRecord(control);
   EXPECT_TRUE(record.painted);
   EXPECT_TRUE(record.hasBackground);
   EXPECT_EQ(record.background, color);
+  EXPECT_THAT(parent.colorRequests, plat::test::OnlyAskedFor(WM_CTLCOLORSTATIC));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, StaticColorTest,
@@ -208,14 +178,15 @@ INSTANTIATE_TEST_SUITE_P(Kinds, StaticColorTest,
                                            ColorCase{"Icon", SS_ICON}, ColorCase{"Bitmap", SS_BITMAP},
                                            ColorCase{"Frame", SS_BLACKFRAME},
                                            ColorCase{"Disabled", SS_LEFT | WS_DISABLED}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         plat::test::CaseName{});
 
 TEST_F(StaticTest, RectanglesFillWithTheirOwnColors) {
-  ColorAnswer answer(parent.hwnd, WM_CTLCOLORSTATIC, RGB(12, 34, 56));
+  parent.AnswerColor(WM_CTLCOLORSTATIC, RGB(12, 34, 56));
   HWND black = Make(SS_BLACKRECT);
   HWND white = Make(SS_WHITERECT);
   EXPECT_EQ(plat::GetPaintRecord(black).background, GetSysColor(COLOR_WINDOWTEXT));
   EXPECT_EQ(plat::GetPaintRecord(white).background, GetSysColor(COLOR_WINDOW));
+  EXPECT_TRUE(parent.colorRequests.empty());
 }
 
 TEST_F(StaticTest, ImageChangeRepaints) {

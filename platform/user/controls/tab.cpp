@@ -65,10 +65,8 @@ bool Valid(const TabControl& control, int index) {
   return index >= 0 && index < static_cast<int>(control.tabs.size());
 }
 
-DWORD Style(HWND hwnd) { return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)); }
-
 int TabWidth(HWND hwnd, const TabControl& control, const Tab& tab) {
-  if ((Style(hwnd) & TCS_FIXEDWIDTH) && control.width > 0) return control.width;
+  if ((StyleOf(hwnd) & TCS_FIXEDWIDTH) && control.width > 0) return control.width;
   return plat::gdi::TextExtent(control.font, tab.text.c_str(), static_cast<int>(tab.text.size())).cx + kTextPadding;
 }
 
@@ -94,13 +92,6 @@ void ApplyItem(Tab& tab, const TCITEMW& item) {
   if (item.mask & TCIF_STATE) tab.state = (tab.state & ~item.dwStateMask) | (item.dwState & item.dwStateMask);
 }
 
-void CopyText(const std::u16string& text, TCITEMW& item) {
-  if (!item.pszText || item.cchTextMax <= 0) return;
-  const size_t count = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
-  std::copy_n(text.begin(), count, item.pszText);
-  item.pszText[count] = 0;
-}
-
 LRESULT InsertItem(HWND hwnd, TabControl& control, int index, const TCITEMW* item) {
   if (!item || index < 0) return -1;
   index = std::min(index, static_cast<int>(control.tabs.size()));
@@ -120,7 +111,7 @@ LRESULT InsertItem(HWND hwnd, TabControl& control, int index, const TCITEMW* ite
 LRESULT GetItem(const TabControl& control, int index, TCITEMW* item) {
   if (!item || !Valid(control, index)) return FALSE;
   const Tab& tab = control.tabs[index];
-  if (item->mask & TCIF_TEXT) CopyText(tab.text, *item);
+  if (item->mask & TCIF_TEXT) CopyTextOut(tab.text, item->pszText, item->cchTextMax);
   if (item->mask & TCIF_PARAM) item->lParam = tab.data;
   if (item->mask & TCIF_STATE) item->dwState = tab.state & item->dwStateMask;
   return TRUE;
@@ -177,17 +168,15 @@ LRESULT SetCurSel(HWND hwnd, TabControl& control, int index) {
 void SelectWithNotice(HWND hwnd, int index) {
   TabControl* control = StateOf(hwnd);
   if (!control || !Valid(*control, index) || index == control->selection) return;
-  NMHDR header{};
-  if (NotifyParent(hwnd, TCN_SELCHANGING, &header)) return;
+  if (NotifyParent(hwnd, TCN_SELCHANGING)) return;
   if (!(control = StateOf(hwnd)) || !Valid(*control, index)) return;
   SetCurSel(hwnd, *control, index);
-  header = NMHDR{};
-  NotifyParent(hwnd, TCN_SELCHANGE, &header);
+  NotifyParent(hwnd, TCN_SELCHANGE);
 }
 
 LRESULT SetCurFocus(HWND hwnd, TabControl& control, int index) {
   if (!Valid(control, index)) return 0;
-  if (Style(hwnd) & TCS_BUTTONS) {
+  if (StyleOf(hwnd) & TCS_BUTTONS) {
     control.focus = index;
     Invalidate(hwnd);
   } else {
@@ -199,7 +188,7 @@ LRESULT SetCurFocus(HWND hwnd, TabControl& control, int index) {
 // ---- a person's input ----
 
 void TakeFocusOnTap(HWND hwnd) {
-  if (!(Style(hwnd) & TCS_FOCUSNEVER) && GetFocus() != hwnd) SetFocus(hwnd);
+  if (!(StyleOf(hwnd) & TCS_FOCUSNEVER)) TakeFocus(hwnd);
 }
 
 void Choose(HWND hwnd, int index) {
@@ -216,17 +205,7 @@ void Tap(HWND hwnd, POINT point) {
 
 void KeyDown(HWND hwnd, const TabControl& control, WPARAM key) {
   if (GetFocus() != hwnd || (key != VK_LEFT && key != VK_RIGHT)) return;
-  const int step = key == VK_LEFT ? -1 : 1;
-  SelectWithNotice(hwnd, control.selection < 0 ? 0 : control.selection + step);
-}
-
-LRESULT Gesture(HWND hwnd, WPARAM gesture, LPARAM argument) {
-  if (gesture == plat::kGestureChoose) {
-    Choose(hwnd, static_cast<int>(argument));
-  } else if (gesture == plat::kGestureTap) {
-    Tap(hwnd, POINT{static_cast<SHORT>(LOWORD(argument)), static_cast<SHORT>(HIWORD(argument))});
-  }
-  return 0;
+  SelectWithNotice(hwnd, SteppedSelection(control.selection, key == VK_LEFT ? -1 : 1));
 }
 
 // ---- geometry and painting ----
@@ -250,25 +229,15 @@ LRESULT AdjustRect(const TabControl& control, BOOL larger, RECT* rect) {
   return 0;
 }
 
-LRESULT RecordOwnBackground(HWND hwnd, HDC dc) {
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-  RecordBackground(hwnd, GetSysColorBrush(COLOR_BTNFACE), dc);
-  return 1;
-}
-
 LRESULT CALLBACK TabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    SetControlState(hwnd, new TabControl);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
+  if (message == WM_NCCREATE) return CreateControlState<TabControl>(hwnd, lParam);
   TabControl* control = StateOf(hwnd);
   if (!control) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (auto answer = FontMessage(hwnd, control->font, message, wParam, lParam)) return *answer;
   const int index = static_cast<int>(wParam);
   switch (message) {
     case WM_NCDESTROY:
-      delete control;
-      SetControlState(hwnd, nullptr);
+      FreeControlState<TabControl>(hwnd);
       return DefWindowProcW(hwnd, message, wParam, lParam);
     case TCM_INSERTITEMW:
       return InsertItem(hwnd, *control, index, reinterpret_cast<const TCITEMW*>(lParam));
@@ -301,27 +270,21 @@ LRESULT CALLBACK TabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     case TCM_GETROWCOUNT:
       return 1;
     case WM_LBUTTONDOWN:
-      Tap(hwnd, POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))});
+      Tap(hwnd, PointFrom(lParam));
       return 0;
     case WM_KEYDOWN:
       KeyDown(hwnd, *control, wParam);
       return 0;
     case plat::WM_PLAT_GESTURE:
-      return Gesture(hwnd, wParam, lParam);
+      return ChooseOrTap(hwnd, wParam, lParam, Choose, Tap);
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       Invalidate(hwnd);
       return 0;
-    case WM_SETFONT:
-      control->font = reinterpret_cast<HFONT>(wParam);
-      if (lParam) Invalidate(hwnd);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(control->font ? control->font : SystemFont());
     case WM_ERASEBKGND:
-      return RecordOwnBackground(hwnd, reinterpret_cast<HDC>(wParam));
+      return EraseWithSystemColors(hwnd, reinterpret_cast<HDC>(wParam), COLOR_BTNFACE, COLOR_BTNTEXT);
     default:
       return DefWindowProcW(hwnd, message, wParam, lParam);
   }

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +16,7 @@ namespace {
 
 using plat::test::Gesture;
 using plat::test::Key;
+using plat::test::PrintTo;  // named cases print as their names
 using plat::test::Pump;
 using plat::test::RecordingParent;
 using plat::test::Tap;
@@ -167,7 +167,6 @@ struct PersonsSelection {
   std::function<void(HWND)> act;
 };
 
-void PrintTo(const PersonsSelection& p, std::ostream* out) { *out << p.name; }
 
 class TabPersonTest : public TabTest, public ::testing::WithParamInterface<PersonsSelection> {};
 
@@ -200,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PersonsSelection{"Choose", [](HWND h) { Gesture(h, plat::kGestureChoose, 1); }},
                       PersonsSelection{"TapGesture", [](HWND h) { Gesture(h, plat::kGestureTap, MAKELPARAM(40, 10)); }},
                       PersonsSelection{"RightKey", [](HWND h) { Key(h, VK_RIGHT); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 TEST_F(TabTest, TheCurrentTabAndPlacesBesideTheTabsSendNothing) {
   Create();
@@ -304,6 +303,7 @@ TEST_F(TabTest, AnswersArrowsAndCharactersAndPaintsItsOwnBackground) {
   const plat::PaintRecord paint = plat::GetPaintRecord(tabs);
   EXPECT_TRUE(paint.painted);
   EXPECT_EQ(paint.background, GetSysColor(COLOR_BTNFACE));
+  EXPECT_TRUE(parent.colorRequests.empty());
 }
 
 }  // namespace

@@ -67,7 +67,6 @@ struct Toolbar {
 };
 
 Toolbar* StateOf(HWND hwnd) { return plat::user::ControlState<Toolbar>(hwnd); }
-DWORD Style(HWND hwnd) { return static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)); }
 bool ValidIndex(const Toolbar& tb, int index) { return index >= 0 && index < static_cast<int>(tb.buttons.size()); }
 bool IsSeparator(const TBBUTTON& button) { return (button.fsStyle & TBSTYLE_SEP) != 0; }
 bool IsHidden(const TBBUTTON& button) { return (button.fsState & TBSTATE_HIDDEN) != 0; }
@@ -106,7 +105,7 @@ int ButtonAt(const Toolbar& tb, POINT point) {
 }
 
 void AutoSize(HWND hwnd, const Toolbar& tb) {
-  const DWORD style = Style(hwnd);
+  const DWORD style = plat::user::StyleOf(hwnd);
   const plat::user::Window* w = plat::user::Find(hwnd);
   HWND parent = GetParent(hwnd);
   if (!w || !parent || (style & CCS_NORESIZE)) return;
@@ -277,13 +276,6 @@ void Choose(HWND hwnd, Toolbar& tb, int index) {
   if (ValidIndex(tb, index) && Clickable(tb.buttons[index])) Click(hwnd, tb, index);
 }
 
-LRESULT EraseBackground(HWND hwnd, HDC dc) {
-  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  plat::user::RecordBackground(hwnd, GetSysColorBrush(COLOR_BTNFACE), dc);
-  return 1;
-}
-
 // ---- messages ----
 
 std::optional<LRESULT> ButtonMessage(HWND hwnd, Toolbar& tb, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -330,7 +322,7 @@ std::optional<LRESULT> ButtonMessage(HWND hwnd, Toolbar& tb, UINT message, WPARA
 }
 
 std::optional<LRESULT> BarMessage(HWND hwnd, Toolbar& tb, UINT message, WPARAM wParam, LPARAM lParam) {
-  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const POINT point = plat::user::PointFrom(lParam);
   switch (message) {
     case TB_ADDBITMAP:
       return AddBitmap(tb, static_cast<int>(wParam), reinterpret_cast<const TBADDBITMAP*>(lParam));
@@ -349,14 +341,8 @@ std::optional<LRESULT> BarMessage(HWND hwnd, Toolbar& tb, UINT message, WPARAM w
     case WM_DESTROY:
       FreeImages(tb);
       return 0;
-    case WM_SETFONT:
-      tb.font = reinterpret_cast<HFONT>(wParam);
-      if (LOWORD(lParam)) plat::user::Invalidate(hwnd);
-      return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(tb.font ? tb.font : plat::user::SystemFont());
     case WM_ERASEBKGND:
-      return EraseBackground(hwnd, reinterpret_cast<HDC>(wParam));
+      return plat::user::EraseWithSystemColors(hwnd, reinterpret_cast<HDC>(wParam), COLOR_BTNFACE, COLOR_BTNTEXT);
     case WM_LBUTTONDOWN:
       PressAt(hwnd, tb, point);
       return 0;
@@ -373,17 +359,14 @@ std::optional<LRESULT> BarMessage(HWND hwnd, Toolbar& tb, UINT message, WPARAM w
 }
 
 LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    plat::user::SetControlState(hwnd, new Toolbar);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
+  if (message == WM_NCCREATE) return plat::user::CreateControlState<Toolbar>(hwnd, lParam);
   if (message == WM_NCDESTROY) {
-    delete StateOf(hwnd);
-    plat::user::SetControlState(hwnd, nullptr);
+    plat::user::FreeControlState<Toolbar>(hwnd);
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   Toolbar* tb = StateOf(hwnd);
   if (!tb) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (auto result = plat::user::FontMessage(hwnd, tb->font, message, wParam, lParam)) return *result;
   if (auto result = ButtonMessage(hwnd, *tb, message, wParam, lParam)) return *result;
   if (auto result = BarMessage(hwnd, *tb, message, wParam, lParam)) return *result;
   return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -10,7 +10,6 @@
 
 #include <cstring>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,7 @@
 namespace {
 
 using plat::test::Gesture;
+using plat::test::PrintTo;  // named cases print as their names
 using plat::test::Pump;
 using plat::test::RecordingParent;
 
@@ -68,13 +68,6 @@ bool Same(const RECT& a, const RECT& b) {
 std::string Show(const RECT& r) {
   return "{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
          std::to_string(r.bottom) + "}";
-}
-
-// Cases of parameterised tests print as their names.
-template <class Case>
-  requires requires(const Case& c) { c.name; }
-void PrintTo(const Case& c, std::ostream* os) {
-  *os << c.name;
 }
 
 // Public members: the cases of parameterised tests drive the fixture.
@@ -211,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 }},
                       ClickCase{"ChooseGesture",
                                 [](ToolbarTest& t, int index) { Gesture(t.bar, plat::kGestureChoose, index); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 TEST_F(ToolbarTest, PressShowsUntilReleaseAndAReleaseElsewhereDoesNotClick) {
   const RECT first = ItemRect(0);
@@ -353,7 +346,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PlaceCase{"NoMoveY", CCS_NOMOVEY, {0, 50, kParentWidth, 76}},
                       PlaceCase{"NoParentAlign", CCS_NOPARENTALIGN, {10, 50, 110, 76}},
                       PlaceCase{"NoResize", CCS_NORESIZE, {10, 50, 110, 70}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    plat::test::CaseName{});
 
 TEST_F(ToolbarTest, AutoSizeFollowsTheButtonHeight) {
   SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELONG(30, 30));
@@ -366,6 +359,7 @@ TEST_F(ToolbarTest, PaintsWithButtonFaceColours) {
   const plat::PaintRecord record = plat::GetPaintRecord(bar);
   EXPECT_TRUE(record.painted);
   EXPECT_EQ(record.background, GetSysColor(COLOR_BTNFACE));
+  EXPECT_TRUE(parent.colorRequests.empty());
 }
 
 }  // namespace
