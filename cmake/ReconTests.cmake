@@ -1,0 +1,27 @@
+# One convention for tests: each <name>_test.cpp of a folder is an executable
+# <prefix>_<name>_test, linked with the given libraries and GoogleTest, with
+# its tests registered in CTest under "<executable>.<suite>.<test>".
+#
+#   recon_tests(PREFIX p [DIR d] [RECURSE] [LIBS ...] [INCLUDES ...] [RESOURCES ...])
+function(recon_tests)
+  cmake_parse_arguments(ARG "RECURSE" "PREFIX;DIR" "LIBS;INCLUDES;RESOURCES" ${ARGN})
+  if(NOT ARG_DIR)
+    set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  if(ARG_RECURSE)
+    file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${ARG_DIR}/*_test.cpp)
+  else()
+    file(GLOB tests CONFIGURE_DEPENDS ${ARG_DIR}/*_test.cpp)
+  endif()
+  foreach(test ${tests})
+    get_filename_component(base ${test} NAME_WE)
+    set(target ${ARG_PREFIX}_${base})
+    add_executable(${target} ${test})
+    target_include_directories(${target} PRIVATE ${ARG_INCLUDES})
+    target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+    foreach(script ${ARG_RESOURCES})
+      recon_add_resources(${target} ${script})
+    endforeach()
+    gtest_discover_tests(${target} TEST_PREFIX ${target}. DISCOVERY_TIMEOUT 60)
+  endforeach()
+endfunction()
