@@ -6,9 +6,9 @@
 // vector's own growth policy.
 // An out-of-range index (or a negative size or count) is a programming error:
 // it asserts in debug builds. In release builds it never touches memory
-// outside the array: SetAt, RemoveAt, InsertAt and SetSize with a bad index
-// or size do nothing (RemoveAt clamps a count that runs past the end), and
-// GetAt, ElementAt and [] give a value-initialised scratch element.
+// outside the array and loses nothing: SetAt, RemoveAt (also with a count that
+// runs past the end), InsertAt and SetSize with a bad index or size do
+// nothing, and GetAt, ElementAt and [] give a value-initialised scratch element.
 // An element passed by reference may live in the array itself (Add(a[0])).
 #pragma once
 #include <algorithm>
@@ -85,9 +85,9 @@ class CArray {
   }
   void RemoveAt(INT_PTR index, INT_PTR count = 1) {
     assert(InRange(index) && count >= 0 && index + count <= GetSize() && "CArray::RemoveAt out of range");
-    if (!InRange(index) || count <= 0) return;
+    if (!InRange(index) || count <= 0 || index + count > GetSize()) return;
     auto first = elements_.begin() + index;
-    elements_.erase(first, first + std::min(count, GetSize() - index));
+    elements_.erase(first, first + count);
   }
 
  private:
