@@ -27,14 +27,14 @@ std::vector<uint32_t> Ramp(size_t count, const std::function<uint32_t(uint32_t)>
 
 struct FormatCase {
   std::string name;
-  DibSpec spec;
+  DibLayout layout;
   std::vector<uint32_t> expected;  // top row first
 };
 
 FormatCase IndexedCase(std::string name, int bpp, bool topDown, std::vector<uint32_t> palette,
                        std::vector<uint32_t> values) {
-  DibSpec spec = Dib(3, 2, bpp, topDown, palette, values);
-  return {std::move(name), spec, Indexed(palette, values)};
+  DibLayout layout = Dib(3, 2, bpp, topDown, palette, values);
+  return {std::move(name), layout, Indexed(palette, values)};
 }
 
 std::vector<FormatCase> FormatCases() {
@@ -55,13 +55,13 @@ std::vector<FormatCase> FormatCases() {
   cases.push_back(IndexedCase("8 bits, index past the table reads black", 8, false, {0x111111, 0x222222},
                               {0, 1, 9, 255, 1, 0}));
   FormatCase zeroUsed = IndexedCase("4 bits, biClrUsed 0", 4, false, sixteen, {15, 14, 13, 0, 1, 2});
-  zeroUsed.spec.colorsUsedZero = true;
+  zeroUsed.layout.colorsUsedZero = true;
   cases.push_back(zeroUsed);
   FormatCase core4 = IndexedCase("4 bits, core header", 4, false, sixteen, {5, 6, 7, 8, 9, 10});
-  core4.spec.coreHeader = true;
+  core4.layout.coreHeader = true;
   cases.push_back(core4);
   FormatCase core24{"24 bits, core header", Dib(3, 2, 24, false, {}, rgb), rgb};
-  core24.spec.coreHeader = true;
+  core24.layout.coreHeader = true;
   cases.push_back(core24);
   cases.push_back({"16 bits 5-5-5", Dib(3, 2, 16, false, {}, {0x7C00, 0x03E0, 0x001F, 0x7FFF, 0, 0x4210}),
                    {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0, 0x838383}});
@@ -90,7 +90,7 @@ void ExpectBitmap(HBITMAP bitmap, const FormatCase& c) {
   EXPECT_EQ(GetObjectW(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
   EXPECT_EQ(info.bmWidth, 3);
   EXPECT_EQ(info.bmHeight, 2);
-  EXPECT_EQ(info.bmBitsPixel, c.spec.bitsPerPixel);
+  EXPECT_EQ(info.bmBitsPixel, c.layout.bitsPerPixel);
   EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
   EXPECT_TRUE(DeleteObject(bitmap));
 }
@@ -100,25 +100,25 @@ using BitmapFileTest = DeviceTest;
 TEST_F(BitmapFileTest, EachDepthAndOrientationDecodesToTheSamePixels) {
   for (const auto& c : FormatCases()) {
     SCOPED_TRACE(c.name);
-    MakeHostFile("image.bmp", AsString(BmpFile(c.spec)));
+    MakeHostFile("image.bmp", AsString(BmpFile(c.layout)));
     ExpectBitmap(SHLoadDIBitmap(u"\\IMAGE.BMP"), c);
     ExpectBitmap(static_cast<HBITMAP>(LoadImageW(nullptr, u"\\image.bmp", IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)), c);
-    const auto dib = PackedDib(c.spec);
+    const auto dib = PackedDib(c.layout);
     ExpectBitmap(CreateBitmapFromPackedDib(dib.data(), dib.size()), c);
   }
 }
 
 TEST_F(BitmapFileTest, TheBitsAreReadWhereTheFileHeaderSays) {
   const FormatCase c = FormatCases()[3];  // 24 bits bottom-up
-  MakeHostFile("gap.bmp", AsString(BmpFile(c.spec, 10)));
+  MakeHostFile("gap.bmp", AsString(BmpFile(c.layout, 10)));
   ExpectBitmap(SHLoadDIBitmap(u"\\gap.bmp"), c);
 }
 
 // Every shorter prefix of a valid image, each in a buffer of exactly its size.
 TEST_F(BitmapFileTest, TruncatedDataFailsCleanly) {
-  const DibSpec spec = Dib(3, 2, 8, false, {0x111111, 0x222222}, {0, 1, 0, 1, 0, 1});
-  const auto file = BmpFile(spec);
-  const auto dib = PackedDib(spec);
+  const DibLayout layout = Dib(3, 2, 8, false, {0x111111, 0x222222}, {0, 1, 0, 1, 0, 1});
+  const auto file = BmpFile(layout);
+  const auto dib = PackedDib(layout);
   for (size_t size = 0; size < file.size(); ++size) {
     MakeHostFile("cut.bmp", AsString({file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size)}));
     EXPECT_EQ(SHLoadDIBitmap(u"\\cut.bmp"), nullptr) << size;
@@ -130,15 +130,15 @@ TEST_F(BitmapFileTest, TruncatedDataFailsCleanly) {
 }
 
 TEST_F(BitmapFileTest, DataThatIsNoSupportedBitmapIsRefused) {
-  const DibSpec valid = Dib(3, 2, 24, false, {}, std::vector<uint32_t>(6, 0x123456));
+  const DibLayout valid = Dib(3, 2, 24, false, {}, std::vector<uint32_t>(6, 0x123456));
   auto patched = [&](size_t at, std::vector<uint8_t> bytes) {  // offsets in the file
     auto file = BmpFile(valid);
     std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(at));
     return AsString(file);
   };
-  DibSpec rle = Dib(3, 2, 8, false, {0, 0xFFFFFF}, std::vector<uint32_t>(6, 1));
+  DibLayout rle = Dib(3, 2, 8, false, {0, 0xFFFFFF}, std::vector<uint32_t>(6, 1));
   rle.compression = 1;  // BI_RLE8
-  DibSpec fields24 = valid;
+  DibLayout fields24 = valid;
   fields24.masks = {0xFF0000, 0xFF00, 0xFF};
   const std::pair<const char*, std::string> cases[] = {
       {"text", "hello, this is no bitmap at all"},

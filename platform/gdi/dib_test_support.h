@@ -10,7 +10,7 @@
 
 namespace plat::gdi::testing {
 
-struct DibSpec {
+struct DibLayout {
   int width = 0;
   int height = 0;
   int bitsPerPixel = 0;
@@ -25,12 +25,12 @@ struct DibSpec {
   bool colorsUsedZero = false;  // biClrUsed 0 (a full table) instead of the table's size
 };
 
-inline DibSpec Dib(int width, int height, int bitsPerPixel, bool topDown, std::vector<uint32_t> palette,
+inline DibLayout Dib(int width, int height, int bitsPerPixel, bool topDown, std::vector<uint32_t> palette,
                    std::vector<uint32_t> values, std::vector<uint32_t> masks = {}) {
-  DibSpec spec;
-  spec.width = width, spec.height = height, spec.bitsPerPixel = bitsPerPixel, spec.topDown = topDown;
-  spec.palette = std::move(palette), spec.values = std::move(values), spec.masks = std::move(masks);
-  return spec;
+  DibLayout layout;
+  layout.width = width, layout.height = height, layout.bitsPerPixel = bitsPerPixel, layout.topDown = topDown;
+  layout.palette = std::move(palette), layout.values = std::move(values), layout.masks = std::move(masks);
+  return layout;
 }
 
 class ByteWriter {
@@ -44,13 +44,13 @@ class ByteWriter {
 inline uint32_t RowBytes(int width, int bitsPerPixel) { return (uint32_t(width) * bitsPerPixel + 31) / 32 * 4; }
 
 // The pixel rows in storage order, each padded to 4 bytes.
-inline void WriteBits(const DibSpec& spec, int height, const std::vector<uint32_t>& values, int bitsPerPixel,
+inline void WriteBits(const DibLayout& layout, int height, const std::vector<uint32_t>& values, int bitsPerPixel,
                       bool topDown, ByteWriter* out) {
   for (int stored = 0; stored < height; ++stored) {
     const int y = topDown ? stored : height - 1 - stored;
-    std::vector<uint8_t> row(RowBytes(spec.width, bitsPerPixel), 0);
-    for (int x = 0; x < spec.width; ++x) {
-      const uint32_t v = values[size_t(y) * spec.width + x];
+    std::vector<uint8_t> row(RowBytes(layout.width, bitsPerPixel), 0);
+    for (int x = 0; x < layout.width; ++x) {
+      const uint32_t v = values[size_t(y) * layout.width + x];
       if (bitsPerPixel <= 8) {
         const int bit = x * bitsPerPixel;
         row[bit / 8] |= static_cast<uint8_t>(v << (8 - bitsPerPixel - bit % 8));
@@ -63,32 +63,32 @@ inline void WriteBits(const DibSpec& spec, int height, const std::vector<uint32_
   }
 }
 
-inline void WriteHeaderAndTable(const DibSpec& spec, int storedHeight, ByteWriter* out) {
-  if (spec.coreHeader) {
-    out->U32(12), out->U16(spec.width), out->U16(storedHeight), out->U16(1), out->U16(spec.bitsPerPixel);
-    for (uint32_t c : spec.palette) out->U8(c), out->U8(c >> 8), out->U8(c >> 16);
+inline void WriteHeaderAndTable(const DibLayout& layout, int storedHeight, ByteWriter* out) {
+  if (layout.coreHeader) {
+    out->U32(12), out->U16(layout.width), out->U16(storedHeight), out->U16(1), out->U16(layout.bitsPerPixel);
+    for (uint32_t c : layout.palette) out->U8(c), out->U8(c >> 8), out->U8(c >> 16);
     return;
   }
-  const uint32_t compression = spec.compression ? spec.compression : (spec.masks.empty() ? 0 : 3);
-  out->U32(40), out->U32(spec.width), out->U32(spec.topDown ? -storedHeight : storedHeight);
-  out->U16(1), out->U16(spec.bitsPerPixel), out->U32(compression), out->U32(0);
-  out->U32(2835), out->U32(2835), out->U32(spec.colorsUsedZero ? 0 : static_cast<uint32_t>(spec.palette.size()));
+  const uint32_t compression = layout.compression ? layout.compression : (layout.masks.empty() ? 0 : 3);
+  out->U32(40), out->U32(layout.width), out->U32(layout.topDown ? -storedHeight : storedHeight);
+  out->U16(1), out->U16(layout.bitsPerPixel), out->U32(compression), out->U32(0);
+  out->U32(2835), out->U32(2835), out->U32(layout.colorsUsedZero ? 0 : static_cast<uint32_t>(layout.palette.size()));
   out->U32(0);
-  for (uint32_t m : spec.masks) out->U32(m);
-  for (uint32_t c : spec.palette) out->U32(c);  // blue, green, red, reserved
+  for (uint32_t m : layout.masks) out->U32(m);
+  for (uint32_t c : layout.palette) out->U32(c);  // blue, green, red, reserved
 }
 
-inline std::vector<uint8_t> PackedDib(const DibSpec& spec) {
+inline std::vector<uint8_t> PackedDib(const DibLayout& layout) {
   ByteWriter out;
-  WriteHeaderAndTable(spec, spec.height, &out);
-  WriteBits(spec, spec.height, spec.values, spec.bitsPerPixel, spec.topDown, &out);
+  WriteHeaderAndTable(layout, layout.height, &out);
+  WriteBits(layout, layout.height, layout.values, layout.bitsPerPixel, layout.topDown, &out);
   return out.bytes;
 }
 
 // A BMP file; `gap` bytes between the colour table and the bits, which bfOffBits skips.
-inline std::vector<uint8_t> BmpFile(const DibSpec& spec, size_t gap = 0) {
-  std::vector<uint8_t> dib = PackedDib(spec);
-  const size_t bitsSize = size_t(RowBytes(spec.width, spec.bitsPerPixel)) * spec.height;
+inline std::vector<uint8_t> BmpFile(const DibLayout& layout, size_t gap = 0) {
+  std::vector<uint8_t> dib = PackedDib(layout);
+  const size_t bitsSize = size_t(RowBytes(layout.width, layout.bitsPerPixel)) * layout.height;
   dib.insert(dib.end() - static_cast<std::ptrdiff_t>(bitsSize), gap, uint8_t{0xEE});
   ByteWriter out;
   out.U8('B'), out.U8('M'), out.U32(static_cast<uint32_t>(14 + dib.size())), out.U16(0), out.U16(0);
@@ -97,12 +97,12 @@ inline std::vector<uint8_t> BmpFile(const DibSpec& spec, size_t gap = 0) {
   return out.bytes;
 }
 
-// An RT_ICON image: colours as the spec says, then the AND mask (1 = transparent).
-inline std::vector<uint8_t> IconImageData(const DibSpec& spec, const std::vector<uint32_t>& transparent) {
+// An RT_ICON image: colours as the layout says, then the AND mask (1 = transparent).
+inline std::vector<uint8_t> IconImageData(const DibLayout& layout, const std::vector<uint32_t>& transparent) {
   ByteWriter out;
-  WriteHeaderAndTable(spec, spec.height * 2, &out);
-  WriteBits(spec, spec.height, spec.values, spec.bitsPerPixel, false, &out);
-  WriteBits(spec, spec.height, transparent, 1, false, &out);
+  WriteHeaderAndTable(layout, layout.height * 2, &out);
+  WriteBits(layout, layout.height, layout.values, layout.bitsPerPixel, false, &out);
+  WriteBits(layout, layout.height, transparent, 1, false, &out);
   return out.bytes;
 }
 

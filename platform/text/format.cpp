@@ -48,7 +48,7 @@ class Arguments {
 
 enum class Size { Default, Short, Long, LongLong, Pointer, LongDouble, Wide };
 
-struct Spec {
+struct Directive {
   bool left = false;
   bool plus = false;
   bool space = false;
@@ -60,15 +60,15 @@ struct Spec {
 };
 
 // The conversion as a narrow C format with the given length modifier and type.
-std::string CConversion(const Spec& spec, const char* lengthModifier, char type) {
+std::string CConversion(const Directive& directive, const char* lengthModifier, char type) {
   std::string conversion = "%";
-  if (spec.left) conversion += '-';
-  if (spec.plus) conversion += '+';
-  if (spec.space) conversion += ' ';
-  if (spec.alternate) conversion += '#';
-  if (spec.zero) conversion += '0';
-  if (spec.width > 0) conversion += std::to_string(spec.width);
-  if (spec.precision >= 0) conversion += '.' + std::to_string(spec.precision);
+  if (directive.left) conversion += '-';
+  if (directive.plus) conversion += '+';
+  if (directive.space) conversion += ' ';
+  if (directive.alternate) conversion += '#';
+  if (directive.zero) conversion += '0';
+  if (directive.width > 0) conversion += std::to_string(directive.width);
+  if (directive.precision >= 0) conversion += '.' + std::to_string(directive.precision);
   conversion += lengthModifier;
   conversion += type;
   return conversion;
@@ -142,13 +142,13 @@ class Formatter {
         continue;
       }
       const C* start = p;
-      Spec spec;
-      p = ParseSpec(p + 1, spec);
+      Directive directive;
+      p = ParseSpec(p + 1, directive);
       if (*p == C()) {
         out_.append(start, p);
         break;
       }
-      if (!Convert(spec, *p)) out_.append(start, p + 1);
+      if (!Convert(directive, *p)) out_.append(start, p + 1);
       ++p;
     }
     return std::move(out_);
@@ -164,66 +164,66 @@ class Formatter {
   }
 
   // Reads flags, width, precision and size; returns the position of the type.
-  const C* ParseSpec(const C* p, Spec& spec) {
+  const C* ParseSpec(const C* p, Directive& directive) {
     for (;; ++p) {
       if (*p == C('-'))
-        spec.left = true;
+        directive.left = true;
       else if (*p == C('+'))
-        spec.plus = true;
+        directive.plus = true;
       else if (*p == C(' '))
-        spec.space = true;
+        directive.space = true;
       else if (*p == C('#'))
-        spec.alternate = true;
+        directive.alternate = true;
       else if (*p == C('0'))
-        spec.zero = true;
+        directive.zero = true;
       else
         break;
     }
     if (*p == C('*')) {
       ++p;
       long long width = args_.template Next<int>();
-      if (width < 0) spec.left = true;
-      spec.width = static_cast<int>(std::min<long long>(width < 0 ? -width : width, kMaxFieldWidth));
+      if (width < 0) directive.left = true;
+      directive.width = static_cast<int>(std::min<long long>(width < 0 ? -width : width, kMaxFieldWidth));
     } else {
-      spec.width = ParseNumber(p);
+      directive.width = ParseNumber(p);
     }
     if (*p == C('.')) {
       ++p;
       if (*p == C('*')) {
         ++p;
-        spec.precision = std::min(args_.template Next<int>(), kMaxFieldWidth);
-        if (spec.precision < 0) spec.precision = -1;
+        directive.precision = std::min(args_.template Next<int>(), kMaxFieldWidth);
+        if (directive.precision < 0) directive.precision = -1;
       } else {
-        spec.precision = ParseNumber(p);
+        directive.precision = ParseNumber(p);
       }
     }
-    return ParseSize(p, spec);
+    return ParseSize(p, directive);
   }
 
-  static const C* ParseSize(const C* p, Spec& spec) {
+  static const C* ParseSize(const C* p, Directive& directive) {
     switch (*p) {
       case C('h'):
-        spec.size = Size::Short;
+        directive.size = Size::Short;
         return p + 1;
       case C('l'):
-        spec.size = p[1] == C('l') ? Size::LongLong : Size::Long;
-        return p + (spec.size == Size::LongLong ? 2 : 1);
+        directive.size = p[1] == C('l') ? Size::LongLong : Size::Long;
+        return p + (directive.size == Size::LongLong ? 2 : 1);
       case C('L'):
-        spec.size = Size::LongDouble;
+        directive.size = Size::LongDouble;
         return p + 1;
       case C('w'):
-        spec.size = Size::Wide;
+        directive.size = Size::Wide;
         return p + 1;
       case C('I'):
         if (p[1] == C('6') && p[2] == C('4')) {
-          spec.size = Size::LongLong;
+          directive.size = Size::LongLong;
           return p + 3;
         }
         if (p[1] == C('3') && p[2] == C('2')) {
-          spec.size = Size::Long;
+          directive.size = Size::Long;
           return p + 3;
         }
-        spec.size = Size::Pointer;
+        directive.size = Size::Pointer;
         return p + 1;
       default:
         return p;
@@ -231,43 +231,43 @@ class Formatter {
   }
 
   // Whether %s/%c with this size and type takes narrow text.
-  static bool TakesNarrow(const Spec& spec, C type) {
-    if (spec.size == Size::Short) return true;
-    if (spec.size == Size::Long || spec.size == Size::Wide) return false;
+  static bool TakesNarrow(const Directive& directive, C type) {
+    if (directive.size == Size::Short) return true;
+    if (directive.size == Size::Long || directive.size == Size::Wide) return false;
     bool ownWidth = type == C('s') || type == C('c');
     return ownWidth == std::is_same_v<C, char>;
   }
 
   // Appends one conversion; false when the type is unknown.
-  bool Convert(const Spec& spec, C type) {
+  bool Convert(const Directive& directive, C type) {
     switch (type) {
       case C('d'):
       case C('i'):
-        AppendAscii(CFormat(CConversion(spec, "ll", 'd'), ReadSigned(spec.size, args_)));
+        AppendAscii(CFormat(CConversion(directive, "ll", 'd'), ReadSigned(directive.size, args_)));
         return true;
       case C('u'):
       case C('o'):
       case C('x'):
       case C('X'):
-        AppendAscii(CFormat(CConversion(spec, "ll", static_cast<char>(type)), ReadUnsigned(spec.size, args_)));
+        AppendAscii(CFormat(CConversion(directive, "ll", static_cast<char>(type)), ReadUnsigned(directive.size, args_)));
         return true;
       case C('f'):
       case C('e'):
       case C('E'):
       case C('g'):
       case C('G'):
-        AppendReal(spec, static_cast<char>(type));
+        AppendReal(directive, static_cast<char>(type));
         return true;
       case C('s'):
       case C('S'):
-        AppendString(spec, TakesNarrow(spec, type));
+        AppendString(directive, TakesNarrow(directive, type));
         return true;
       case C('c'):
       case C('C'):
-        AppendChar(spec, TakesNarrow(spec, type));
+        AppendChar(directive, TakesNarrow(directive, type));
         return true;
       case C('p'):
-        AppendPadded(ToWidth<C, char>(PointerDigits(args_.template Next<const void*>())), spec.left, ' ', spec.width);
+        AppendPadded(ToWidth<C, char>(PointerDigits(args_.template Next<const void*>())), directive.left, ' ', directive.width);
         return true;
       case C('%'):
         out_ += C('%');
@@ -279,32 +279,32 @@ class Formatter {
 
   void AppendAscii(const std::string& text) { out_.append(text.begin(), text.end()); }
 
-  void AppendReal(const Spec& spec, char type) {
-    if (spec.size == Size::LongDouble) {
-      AppendAscii(CFormat(CConversion(spec, "L", type), args_.template Next<long double>()));
+  void AppendReal(const Directive& directive, char type) {
+    if (directive.size == Size::LongDouble) {
+      AppendAscii(CFormat(CConversion(directive, "L", type), args_.template Next<long double>()));
     } else {
-      AppendAscii(CFormat(CConversion(spec, "", type), args_.template Next<double>()));
+      AppendAscii(CFormat(CConversion(directive, "", type), args_.template Next<double>()));
     }
   }
 
-  void AppendString(const Spec& spec, bool narrow) {
+  void AppendString(const Directive& directive, bool narrow) {
     std::basic_string<C> text =
-        narrow ? ToWidth<C, char>(StringArgument(args_.template Next<const char*>(), spec.precision))
-               : ToWidth<C, char16_t>(StringArgument(args_.template Next<const char16_t*>(), spec.precision));
-    AppendPadded(text, spec);
+        narrow ? ToWidth<C, char>(StringArgument(args_.template Next<const char*>(), directive.precision))
+               : ToWidth<C, char16_t>(StringArgument(args_.template Next<const char16_t*>(), directive.precision));
+    AppendPadded(text, directive);
   }
 
-  void AppendChar(const Spec& spec, bool narrow) {
+  void AppendChar(const Directive& directive, bool narrow) {
     int value = args_.template Next<int>();
     char narrowChar = static_cast<char>(value);
     char16_t wideChar = static_cast<char16_t>(value);
     std::basic_string<C> text = narrow ? ToWidth<C, char>(std::string_view(&narrowChar, 1))
                                        : ToWidth<C, char16_t>(std::u16string_view(&wideChar, 1));
-    AppendPadded(text, spec);
+    AppendPadded(text, directive);
   }
 
-  void AppendPadded(const std::basic_string<C>& text, const Spec& spec) {
-    AppendPadded(text, spec.left, spec.zero ? '0' : ' ', spec.width);
+  void AppendPadded(const std::basic_string<C>& text, const Directive& directive) {
+    AppendPadded(text, directive.left, directive.zero ? '0' : ' ', directive.width);
   }
 
   void AppendPadded(const std::basic_string<C>& text, bool left, char pad, int width) {
