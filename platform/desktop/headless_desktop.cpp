@@ -400,7 +400,10 @@ bool HeadlessDesktop::PressKey(UINT virtualKey, bool shift) {
   return true;
 }
 
-bool HeadlessDesktop::Choose(HWND combo, int index) { return Gesture(combo, kGestureChoose, index); }
+bool HeadlessDesktop::Choose(HWND combo, int index) {
+  if (index < 0 || index >= static_cast<int>(ComboItems(combo).size())) return false;
+  return Gesture(combo, kGestureChoose, index);
+}
 
 bool HeadlessDesktop::Choose(HWND combo, const std::u16string& itemText) {
   const auto items = ComboItems(combo);
@@ -415,9 +418,18 @@ bool HeadlessDesktop::SetCheck(HWND button, bool checked) {
   return Click(button);
 }
 
-bool HeadlessDesktop::SelectRow(HWND list, int row) { return Gesture(list, kGestureChoose, row); }
-bool HeadlessDesktop::DoubleTapRow(HWND list, int row) { return Gesture(list, kGestureActivate, row); }
-bool HeadlessDesktop::SelectTab(HWND tab, int index) { return Gesture(tab, kGestureChoose, index); }
+bool HeadlessDesktop::HasRow(HWND list, int row) {
+  return row >= 0 && row < Ui([&] { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); });
+}
+
+bool HeadlessDesktop::SelectRow(HWND list, int row) { return HasRow(list, row) && Gesture(list, kGestureChoose, row); }
+bool HeadlessDesktop::DoubleTapRow(HWND list, int row) {
+  return HasRow(list, row) && Gesture(list, kGestureActivate, row);
+}
+bool HeadlessDesktop::SelectTab(HWND tab, int index) {
+  if (index < 0 || index >= static_cast<int>(TabItems(tab).size())) return false;
+  return Gesture(tab, kGestureChoose, index);
+}
 
 bool HeadlessDesktop::Scroll(HWND window, int scrollCode, int position) {
   return PostAndSettle(window, WM_VSCROLL, MAKEWPARAM(scrollCode, position), 0);

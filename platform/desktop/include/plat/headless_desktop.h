@@ -110,8 +110,8 @@ class HeadlessDesktop : public DisplayObserver {
 
   // ---- acting as a person ----
   // Each returns false, doing nothing, when the target cannot take a
-  // person's input now (hidden, disabled, gone); otherwise it posts the input
-  // and settles.
+  // person's input now (hidden, disabled, gone) or has no such item, row or
+  // tab; otherwise it posts the input and settles.
   bool Click(HWND window);
   bool Tap(HWND window, int clientX, int clientY);
   bool Type(HWND window, const std::u16string& text);  // taps the window, then types into the focus
@@ -154,6 +154,7 @@ class HeadlessDesktop : public DisplayObserver {
   void RunOnUi(const std::function<void()>& work);
   void Quiesce();
   bool CanTakeInput(HWND window);
+  bool HasRow(HWND list, int row);
   bool Gesture(HWND window, WPARAM gesture, LPARAM argument);
   bool PostAndSettle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Fail(const std::string& what);
