@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <plat/headless_desktop.h>
 #include <plat/system.h>
+#include <commctrl.h>
 #include <windows.h>
 
 #include <atomic>
@@ -233,6 +234,33 @@ TEST(HeadlessDesktop, BeepsAndTheWaitCursorReachTheDisplay) {
   EXPECT_EQ(desktop.Beeps(), (std::vector<UINT>{MB_ICONASTERISK}));
   EXPECT_EQ(desktop.WaitCursorShows(), 1);
   EXPECT_FALSE(desktop.WaitCursorShowing());
+}
+
+TEST(HeadlessDesktop, ActionsOnItemsThatDoNotExistFailAndChangeNothing) {
+  plat::HeadlessDesktop desktop;
+  HWND combo = nullptr, tabs = nullptr;
+  desktop.Start([&] {
+    HWND parent = CreateDoubler();
+    SetWindowLongW(parent, GWL_STYLE, WS_POPUP);
+    ShowWindow(parent, SW_SHOW);
+    combo = CreateWindowExW(0, u"ComboBox", u"", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, 0, 80, 60, parent,
+                            reinterpret_cast<HMENU>(1), nullptr, nullptr);
+    for (const char16_t* item : {u"a", u"b"}) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    tabs = CreateWindowExW(0, u"SysTabControl32", u"", WS_CHILD | WS_VISIBLE, 0, 60, 80, 20, parent,
+                           reinterpret_cast<HMENU>(2), nullptr, nullptr);
+    TCITEMW tab{};
+    tab.mask = TCIF_TEXT;
+    tab.pszText = const_cast<LPWSTR>(u"one");
+    SendMessageW(tabs, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tab));
+    RunMessageLoop();
+  });
+  EXPECT_FALSE(desktop.Choose(combo, 2));
+  EXPECT_FALSE(desktop.Choose(combo, u"c"));
+  EXPECT_EQ(desktop.ComboSelection(combo), CB_ERR);
+  EXPECT_TRUE(desktop.Choose(combo, 1));
+  EXPECT_EQ(desktop.ComboSelection(combo), 1);
+  EXPECT_FALSE(desktop.SelectTab(tabs, 1));
+  EXPECT_EQ(desktop.TabSelection(tabs), 0);
 }
 
 int timerTicks = 0;
