@@ -188,6 +188,7 @@ const ExpectedControl kEveryControl[] = {
     {"CONTROL wide class macro", IDC_DATE, u"SysDateTimePick32", kChildVisible, u"Date", 70, 130, 40, 12, 0},
     {"CONTROL \"button\"", IDC_GENERIC_BUTTON, u"Button", kChildVisible | BS_AUTOCHECKBOX | WS_TABSTOP, u"Generic", 120, 130, 40, 10, 0},
     {"CONTROL NOT WS_VISIBLE", IDC_PROGRESS, u"msctls_progress32", WS_CHILD, u"", 165, 130, 30, 8, 0},
+    {"COMBOBOX of another type", IDC_DROPDOWN, u"ComboBox", kChildVisible | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_TABSTOP, u"", 100, 140, 90, 60, 0},
 };
 
 TEST(DialogTemplateTest, EveryControlStatementReadsBackWithItsDefaults) {

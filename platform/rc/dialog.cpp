@@ -32,7 +32,7 @@ constexpr uint32_t kSsLeft = 0x0, kSsCenter = 0x1, kSsRight = 0x2, kSsIcon = 0x3
 constexpr uint32_t kBsPushButton = 0x0, kBsDefPushButton = 0x1, kBsCheckBox = 0x2, kBsAutoCheckBox = 0x3,
                    kBsRadioButton = 0x4, kBs3State = 0x5, kBsAuto3State = 0x6, kBsGroupBox = 0x7,
                    kBsAutoRadioButton = 0x9;
-constexpr uint32_t kEsLeft = 0x0, kCbsSimple = 0x1, kLbsNotify = 0x1, kSbsHorz = 0x0;
+constexpr uint32_t kEsLeft = 0x0, kCbsSimple = 0x1, kCbsTypeMask = 0x3, kLbsNotify = 0x1, kSbsHorz = 0x0;
 constexpr uint8_t kDefaultCharset = 1;
 
 enum ClassAtom : uint16_t { kButton = 0x80, kEdit, kStatic, kListBox, kScrollBar, kComboBox };
@@ -196,11 +196,15 @@ Control StatementControl(Parser& parser, const ControlStatement& statement) {
   } else {
     ReadRectangle(parser, &control);
   }
-  control.style = kWsChild | kWsVisible | statement.style;
+  // A combo box's type is one value, not a bit: a given type replaces the
+  // default simple one instead of being or-ed into it.
+  const bool comboBox = statement.atom == kComboBox;
+  control.style = kWsChild | kWsVisible | (comboBox ? statement.style & ~kCbsTypeMask : statement.style);
   if (parser.AcceptPunct(',')) {
     control.style = parser.Style(control.style);
     ReadExtendedArguments(parser, &control);
   }
+  if (comboBox && (control.style & kCbsTypeMask) == 0) control.style |= kCbsSimple;
   return control;
 }
 

@@ -35,6 +35,7 @@
 #define IDC_DATE (IDC_BASE + 19)
 #define IDC_GENERIC_BUTTON (IDC_BASE + 20)
 #define IDC_PROGRESS (IDC_BASE + 21)
+#define IDC_DROPDOWN (IDC_BASE + 22)
 #define IDC_STATIC (-1)
 
 #define ID_TOOL_OPEN 40001
