@@ -1,0 +1,22 @@
+// What the two screens with a toolbar, the pick prompt and the list screen,
+// share: their toolbar, made afresh for each window, and the hand-overs that
+// both of them make to another screen.
+#pragma once
+#include <afxext.h>
+
+#include <optional>
+
+// Makes the screen's toolbar along its top from the toolbar resource
+// resourceId (its buttons, with the images of the bitmap of the same id) at
+// 34 x 17 pixels a button. Each window of a screen gets a toolbar object of
+// its own, because a toolbar keeps the room it made in its first dialog and
+// its image strip for as long as it lives. False, with toolbar left empty,
+// when the toolbar window cannot be created.
+bool CreateScreenToolbar(std::optional<CToolBar>& toolbar, CDialog& screen, UINT resourceId);
+
+// Hides the screen, then asks the screen switch for the screen of code.
+void HideAndShow(CDialog& screen, int code);
+
+// 新規 of both screens: no map selection and no current point, then the
+// new-coordinate dialog.
+void HideAndStartNewPoint(CDialog& screen);
