@@ -118,8 +118,7 @@ bool NewCoordDlg::ValidateAndStore() {
   if (number == FLD_INT_EMPTY) return m_fields.Refuse(u"座標Noを入力してください。", kInputError, m_fields.number);
   if (!m_fields.CheckNameAndCoordinates()) return false;
   if (NumberHasCard(number)) return m_fields.Refuse(kNumberTaken, u"座標Noエラー", m_fields.number);
-  StoreNewPoint(kind, number);
-  return true;
+  return StoreNewPoint(kind, number);
 }
 
 bool NewCoordDlg::NumberHasCard(int number) {
@@ -129,9 +128,9 @@ bool NewCoordDlg::NumberHasCard(int number) {
   return MapdbNav_Get(id, &card) == 0;
 }
 
-void NewCoordDlg::StoreNewPoint(int kind, int number) {
-  SetCurKind(kind);
-  MapWin_ClrSelId();
+// A point the map database refuses is not taken: the dialog says so and
+// stays, and the current point, kind and selection are unchanged.
+bool NewCoordDlg::StoreNewPoint(int kind, int number) {
   PntRecord point{};
   point.number = number;
   m_fields.CopyInto(point);
@@ -140,7 +139,12 @@ void NewCoordDlg::StoreNewPoint(int kind, int number) {
   point.stateCode = codes::kNoCardState;
   point.spare2 = 0;
   int id = 0;
-  MapdbPnt_Put(&id, point);
+  if (MapdbPnt_Put(&id, point) != 0 || id <= 0) {
+    return m_fields.Refuse(u"座標データを登録できませんでした。", u"登録エラー", m_fields.number);
+  }
+  SetCurKind(kind);
+  MapWin_ClrSelId();
   MapWin_SetSelId(1, &id);
   SetCurPointId(id);
+  return true;
 }

@@ -50,7 +50,7 @@ class NewCoordDlg : public TDialog {
   // refusing the first that fails.
   bool ValidateAndStore();
   static bool NumberHasCard(int number);
-  void StoreNewPoint(int kind, int number);
+  bool StoreNewPoint(int kind, int number);
 
   CFldStrCombo m_kind;
   CoordFields m_fields;
