@@ -194,7 +194,7 @@ void NavListDlg::RebuildDetail() {
 
 void NavListDlg::EnableCardCommands(bool enable) {
   if (!IsSetUp()) return;
-  CToolBarCtrl& buttons = m_toolBar->GetToolBarCtrl();
+  CToolBarCtrl& buttons = m_toolBar.GetToolBarCtrl();
   for (int command : {ID_LIST_DELETE, ID_LIST_EDIT, ID_LIST_POSITION}) buttons.EnableButton(command, enable);
 }
 

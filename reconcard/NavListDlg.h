@@ -15,7 +15,6 @@
 #include <dlgkit.h>
 #include <fld.h>
 
-#include <optional>
 
 class NavListDlg : public TDialog {
  public:
@@ -50,7 +49,7 @@ class NavListDlg : public TDialog {
  private:
   // Initialisation stops when the toolbar cannot be made; the screen then
   // stays empty and ignores requests.
-  bool IsSetUp() const { return m_toolBar.has_value(); }
+  bool IsSetUp() const { return m_toolBar.GetSafeHwnd() != nullptr; }
   void SetUpKindFilter();
   void SetUpColumns();
 
@@ -67,7 +66,7 @@ class NavListDlg : public TDialog {
   int PointIdOf(int row) const;
   int RowOf(int pointId) const;
 
-  std::optional<CToolBar> m_toolBar;  // one per window
+  CToolBar m_toolBar;
   CFldStrCombo m_kindFilter;
   CListCtrl m_detail;  // List2
   CListCtrl m_cards;   // List1

@@ -9,7 +9,6 @@
 #include <afxext.h>
 #include <dlgkit.h>
 
-#include <optional>
 
 class PickPromptDlg : public TDialog {
  public:
@@ -30,5 +29,5 @@ class PickPromptDlg : public TDialog {
   DECLARE_MESSAGE_MAP()
 
  private:
-  std::optional<CToolBar> m_toolBar;  // one per window
+  CToolBar m_toolBar;
 };

@@ -14,14 +14,10 @@ const CSize kImageSize(27, 11);
 
 }  // namespace
 
-bool CreateScreenToolbar(std::optional<CToolBar>& toolbar, CDialog& screen, UINT resourceId) {
-  toolbar.emplace();
-  if (!toolbar->Create(&screen)) {
-    toolbar.reset();
-    return false;
-  }
-  toolbar->LoadToolBar(resourceId);
-  toolbar->SetSizes(kButtonSize, kImageSize);
+bool CreateScreenToolbar(CToolBar& toolbar, CDialog& screen, UINT resourceId) {
+  if (!toolbar.Create(&screen)) return false;
+  toolbar.LoadToolBar(resourceId);
+  toolbar.SetSizes(kButtonSize, kImageSize);
   return true;
 }
 

@@ -4,15 +4,11 @@
 #pragma once
 #include <afxext.h>
 
-#include <optional>
-
 // Makes the screen's toolbar along its top from the toolbar resource
 // resourceId (its buttons, with the images of the bitmap of the same id) at
-// 34 x 17 pixels a button. Each window of a screen gets a toolbar object of
-// its own, because a toolbar keeps the room it made in its first dialog and
-// its image strip for as long as it lives. False, with toolbar left empty,
-// when the toolbar window cannot be created.
-bool CreateScreenToolbar(std::optional<CToolBar>& toolbar, CDialog& screen, UINT resourceId);
+// 34 x 17 pixels a button, once for each window of the screen. False, with
+// no toolbar window, when it cannot be created.
+bool CreateScreenToolbar(CToolBar& toolbar, CDialog& screen, UINT resourceId);
 
 // Hides the screen, then asks the screen switch for the screen of code.
 void HideAndShow(CDialog& screen, int code);

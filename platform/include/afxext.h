@@ -87,6 +87,8 @@ class CControlBar : public CWnd {
  protected:
   // Places the bar in its parent (see the placement above).
   void PlaceInParent();
+  // A new window of the bar makes room in its dialog again.
+  void PostNcDestroy() override;
 
  private:
   void MakeRoomInDialog(int height);

@@ -60,6 +60,11 @@ void CControlBar::PlaceInParent() {
   ::SetWindowPos(m_hWnd, nullptr, 0, y, client.right, height, kPlacementFlags);
 }
 
+void CControlBar::PostNcDestroy() {
+  m_bRoomMade = FALSE;
+  CWnd::PostNcDestroy();
+}
+
 void CControlBar::MakeRoomInDialog(int height) {
   HWND dialog = ::GetParent(m_hWnd);
   if (!IsBottomBar(m_dwStyle)) {

@@ -78,8 +78,11 @@ BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRec
   return TRUE;
 }
 
+// The buttons went with the window; the image strip goes too, so that the
+// object can make a new bar.
 void CToolBar::PostNcDestroy() {
   m_ctrl.m_hWnd = nullptr;
+  m_bitmap.DeleteObject();
   CControlBar::PostNcDestroy();
 }
 

@@ -165,6 +165,20 @@ TEST(ToolBarLoad, RefusedResourcesChangeNothing) {
   }
 }
 
+TEST(ToolBarLoad, ABarWhoseWindowWasDestroyedLoadsAndMakesRoomAgain) {
+  PlacedDialog plain(IDD_BAR_DIALOG, {false});
+  PlacedDialog placed(IDD_BAR_DIALOG, {});
+  ASSERT_TRUE(plain.created && placed.created);
+  placed.dialog.DestroyWindow();
+  Pump();
+  ASSERT_TRUE(placed.dialog.Create(IDD_BAR_DIALOG));  // the same objects, a new window
+  Pump();
+  EXPECT_TRUE(placed.dialog.m_loaded) << "the image strip went with the old window";
+  EXPECT_EQ(placed.dialog.m_bar.GetCount(), 3);
+  EXPECT_EQ(placed.WindowRect().Height(), plain.WindowRect().Height() + kBarHeight)
+      << "the new dialog gets its room";
+}
+
 // ---- placement ----
 
 TEST(ToolBarPlacement, ADialogMovesItsChildrenDownAndGrows) {
