@@ -24,11 +24,18 @@ struct Search {
   const std::u16string* className;
   const std::u16string* text;
   HWND found;
+  HWND hidden = nullptr;  // the first match a person cannot see
 };
 
+// A control a person can see wins over a hidden one of the same id (pages
+// of a tab control carry the same ids).
 BOOL CALLBACK MatchId(HWND window, LPARAM lParam) {
   auto* search = reinterpret_cast<Search*>(lParam);
   if (GetDlgCtrlID(window) != search->id) return TRUE;
+  if (!IsWindowVisible(window)) {
+    if (!search->hidden) search->hidden = window;
+    return TRUE;
+  }
   search->found = window;
   return FALSE;
 }
@@ -196,7 +203,7 @@ HWND HeadlessDesktop::FindControl(HWND root, int id) {
   return Ui([&] {
     Search search{id, nullptr, nullptr, nullptr};
     EnumChildWindows(root, MatchId, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return search.found ? search.found : search.hidden;
   });
 }
 

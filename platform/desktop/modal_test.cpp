@@ -263,6 +263,29 @@ TEST(HeadlessDesktop, ActionsOnItemsThatDoNotExistFailAndChangeNothing) {
   EXPECT_EQ(desktop.TabSelection(tabs), 0);
 }
 
+TEST(HeadlessDesktop, FindsTheControlAPersonSeesBeforeAHiddenOneOfTheSameId) {
+  plat::HeadlessDesktop desktop;
+  HWND parent = nullptr, shownPage = nullptr;
+  desktop.Start([&] {
+    parent = CreateDoubler();
+    SetWindowLongW(parent, GWL_STYLE, WS_POPUP);
+    ShowWindow(parent, SW_SHOW);
+    for (bool visible : {false, true}) {  // two pages, the first hidden, each with a control 7
+      HWND page = CreateWindowExW(0, u"Static", u"", WS_CHILD | (visible ? WS_VISIBLE : 0), 0, 0, 80, 60, parent,
+                                  nullptr, nullptr, nullptr);
+      CreateWindowExW(0, u"Button", u"", WS_CHILD | WS_VISIBLE, 0, 0, 20, 10, page, reinterpret_cast<HMENU>(7),
+                      nullptr, nullptr);
+      if (visible) shownPage = page;
+    }
+    RunMessageLoop();
+  });
+  HWND control = desktop.FindControl(parent, 7);
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(desktop.Ui([control] { return GetParent(control); }), shownPage);
+  desktop.Ui([shownPage] { ShowWindow(shownPage, SW_HIDE); });
+  EXPECT_NE(desktop.FindControl(parent, 7), nullptr) << "with none visible the first hidden one";
+}
+
 int timerTicks = 0;
 
 TEST(HeadlessDesktop, AdvanceMovesVirtualTimeThroughEveryTimerTick) {

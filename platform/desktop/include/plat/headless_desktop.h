@@ -76,7 +76,8 @@ class HeadlessDesktop : public DisplayObserver {
   std::vector<HWND> VisibleTopLevels();
   // The topmost visible top-level window with this caption, or null.
   HWND FindWindowByCaption(const std::u16string& caption);
-  // The first descendant of root with this control id (searching child dialogs too), or null.
+  // The first descendant of root with this control id (searching child
+  // dialogs too) that is visible, else the first hidden one, or null.
   HWND FindControl(HWND root, int id);
   // The first descendant of root of the class whose text is text, or null.
   HWND FindByText(HWND root, const std::u16string& className, const std::u16string& text);
