@@ -15,14 +15,7 @@ struct ClockFixture : ::testing::Test {
 using DateClock = ClockFixture;
 
 TEST_F(DateClock, TodayAndTheTimeComeFromOneReading) {
-  SYSTEMTIME now{};
-  now.wYear = 2026;
-  now.wMonth = 12;
-  now.wDay = 31;
-  now.wHour = 23;
-  now.wMinute = 59;
-  now.wSecond = 59;
-  plat::UseManualClock(now);
+  plat::UseManualClock(SYSTEMTIME{2026, 12, 0, 31, 23, 59, 59, 0});  // 2026/12/31 23:59:59
   const recdate::Stamp stamp = recdate::Now();
   EXPECT_EQ(stamp.date, 20261231);
   EXPECT_EQ(stamp.time, 235959);

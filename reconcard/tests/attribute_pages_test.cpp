@@ -19,19 +19,21 @@ namespace {
 
 using page_test::Notice;
 
-struct ListSpec {
+// A drop-down list of a page: its control, the card's code slot it sets and its codes.
+struct CodeList {
   int id;
   int slot;
   CodeTable table;
 };
 
+// Each page's template and drop-down lists.
 template <class Page>
-struct PageSpec;
+struct PageTraits;
 
 template <>
-struct PageSpec<KnownPointPageDlg> {
+struct PageTraits<KnownPointPageDlg> {
   static constexpr UINT kTemplate = IDD_KNOWNPAGE;
-  static std::vector<ListSpec> Lists() {
+  static std::vector<CodeList> Lists() {
     return {{1023, 0, codes::kKnownGrade}, {1024, 3, codes::kPresence}, {1025, 2, codes::kPresence},
             {1026, 1, codes::kPresence},   {1027, 4, codes::kPresence}, {1028, 5, codes::kPresence},
             {1029, 6, codes::kPresence},   {1030, 7, codes::kPresence}, {1031, 8, codes::kFunction},
@@ -40,9 +42,9 @@ struct PageSpec<KnownPointPageDlg> {
 };
 
 template <>
-struct PageSpec<BlockRefPageDlg> {
+struct PageTraits<BlockRefPageDlg> {
   static constexpr UINT kTemplate = IDD_BLOCKREFPAGE;
-  static std::vector<ListSpec> Lists() {
+  static std::vector<CodeList> Lists() {
     return {{1023, 0, codes::kRefType},      {1024, 1, codes::kRefGrade}, {1025, 2, codes::kRefMark},
             {1026, 3, codes::kMaterial},     {1027, 4, codes::kLandCategory}, {1028, 5, codes::kSight},
             {1029, 6, codes::kPresence}};
@@ -50,9 +52,9 @@ struct PageSpec<BlockRefPageDlg> {
 };
 
 template <>
-struct PageSpec<BlockPointPageDlg> {
+struct PageTraits<BlockPointPageDlg> {
   static constexpr UINT kTemplate = IDD_BLOCKPOINTPAGE;
-  static std::vector<ListSpec> Lists() {
+  static std::vector<CodeList> Lists() {
     return {{1023, 0, codes::kInstaller},    {1024, 1, codes::kBoundary}, {1025, 2, codes::kBlockMark},
             {1026, 3, codes::kMaterial},     {1027, 4, codes::kLandCategory}, {1028, 5, codes::kSight},
             {1029, 6, codes::kPresence}};
@@ -111,7 +113,7 @@ TYPED_TEST_SUITE(AttributePage, Pages);
 TYPED_TEST(AttributePage, ANewCardShowsEveryListEmptyAndStoresMinusOneInItsSlotsOnly) {
   this->Load(CardWith(-1));
   std::vector<bool> used(codes::kAttrSlots, false);
-  for (const ListSpec& list : PageSpec<TypeParam>::Lists()) {
+  for (const CodeList& list : PageTraits<TypeParam>::Lists()) {
     EXPECT_EQ(this->Chosen(list.id), u"") << list.id;
     used[list.slot] = true;
   }
@@ -124,7 +126,7 @@ TYPED_TEST(AttributePage, ANewCardShowsEveryListEmptyAndStoresMinusOneInItsSlots
 TYPED_TEST(AttributePage, EachListOffersItsTableInOrderAndAChoiceLandsInItsSlotWithOneNotice) {
   this->Load(CardWith(-1));
   size_t choices = 0;
-  for (const ListSpec& list : PageSpec<TypeParam>::Lists()) {
+  for (const CodeList& list : PageTraits<TypeParam>::Lists()) {
     ASSERT_EQ(this->Items(list.id), LabelsOf(list.table)) << list.id;
     for (const CodeItem& item : list.table) {
       ASSERT_TRUE(this->Choose(list.id, item.label));
@@ -137,15 +139,15 @@ TYPED_TEST(AttributePage, EachListOffersItsTableInOrderAndAChoiceLandsInItsSlotW
     this->Load(card);
     EXPECT_EQ(this->Chosen(list.id), list.table.front().label) << "loaded by its code: " << list.id;
   }
-  EXPECT_EQ(this->Notices(), std::vector<WPARAM>(choices, Notice(PageSpec<TypeParam>::kTemplate)));
+  EXPECT_EQ(this->Notices(), std::vector<WPARAM>(choices, Notice(PageTraits<TypeParam>::kTemplate)));
 }
 
 TYPED_TEST(AttributePage, ChoosingTheChosenItemAgainOrLoadingPostsNoNotice) {
-  const ListSpec list = PageSpec<TypeParam>::Lists().back();
+  const CodeList list = PageTraits<TypeParam>::Lists().back();
   ASSERT_TRUE(this->Choose(list.id, list.table.back().label));
   ASSERT_TRUE(this->Choose(list.id, list.table.back().label));
   this->Load(CardWith(list.table.front().code));
-  EXPECT_EQ(this->Notices(), std::vector<WPARAM>{Notice(PageSpec<TypeParam>::kTemplate)});
+  EXPECT_EQ(this->Notices(), std::vector<WPARAM>{Notice(PageTraits<TypeParam>::kTemplate)});
 }
 
 // ---- the pages one by one ----

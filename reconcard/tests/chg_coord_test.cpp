@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <memory>
 
 #include "ChgCoordDlg.h"
@@ -70,14 +69,18 @@ class ChgCoord : public CoordDialogTest {
     CoordDialogTest::TearDown();
   }
 
-  // A point with a card and all the fields a rewrite must keep.
-  int AddCardedPoint(LONG number, const char16_t* name) {
-    PntRecord point = WithHeight(Point(number, name, 40, 60), 7.5);
+  // A point with all the fields a rewrite must keep.
+  static PntRecord KeptPoint(LONG number, const char16_t* name) {
+    PntRecord point = WithHeight(MakePoint(number, name, 40, 60), 7.5);
     point.spare1 = 17;
     point.classCode = 10;
     point.stateCode = 11;
     point.spare2 = 23;
-    const int id = AddPoint(point);
+    return point;
+  }
+  // That point with a card.
+  int AddCardedPoint(LONG number, const char16_t* name) {
+    const int id = AddPoint(KeptPoint(number, name));
     AddCard(id);
     return id;
   }
@@ -137,20 +140,13 @@ TEST_F(ChgCoord, OkAfterATapRewritesOnlyXAndYAndReturnsToTheCardScreen) {
   EXPECT_EQ(Text(IDC_CHGCOORD_Y), u"-50.0000");
 
   EXPECT_FALSE(Ok());
-  const PntRecord stored = ReadPoint(id);
-  EXPECT_EQ(stored.number, 12);
-  EXPECT_EQ(stored.name, u"A");
-  EXPECT_EQ(stored.x, -30.0);
-  EXPECT_EQ(stored.y, -50.0);
-  EXPECT_EQ(stored.z, 7.5);
-  EXPECT_EQ(stored.hasZ, 1);
-  EXPECT_EQ(stored.spare1, 17);
-  EXPECT_EQ(stored.classCode, 10);
-  EXPECT_EQ(stored.stateCode, 11);
-  EXPECT_EQ(stored.spare2, 23);
+  PntRecord moved = KeptPoint(12, u"A");
+  moved.x = -30;
+  moved.y = -50;
+  EXPECT_EQ(PointFields(ReadPoint(id)), PointFields(moved));
   ExpectSameCard(ReadCard(id), cardBefore);
   EXPECT_EQ(PointsNumbered(12).size(), 1u) << "replaced, not added";
-  EXPECT_EQ(Selection(), std::vector<int>{id});
+  EXPECT_EQ(MapSelection(), std::vector<int>{id});
   EXPECT_EQ(CurPointId(), id);
   EXPECT_FALSE(desktop.IsVisible(dialog));
   EXPECT_TRUE(CardShows());
@@ -199,7 +195,7 @@ TEST_F(ChgCoord, CancelAfterATapLeavesThePointAndBringsTheCardScreenBack) {
 
 TEST_F(ChgCoord, APointPickNeverReachesTheDialog) {
   const int id = AddCardedPoint(12, u"A");
-  AddPoint(Point(20, u"B", -40, -60));
+  AddPoint(MakePoint(20, u"B", -40, -60));
   ASSERT_TRUE(OpenFor(id));
   ASSERT_TRUE(TapPoint(20));
   EXPECT_EQ(CurPointId(), id);
@@ -215,7 +211,7 @@ TEST_F(ChgCoord, APointPickNeverReachesTheDialog) {
 
 TEST_F(ChgCoord, MissingEntriesAreRefusedInTurnWithTheirFocus) {
   ASSERT_EQ(desktop.Ui([] { return Devcond_SetInt(u"InpHoho", 1); }), 0);
-  const int id = AddPoint(Point(12, u"", 0, 0));
+  const int id = AddPoint(MakePoint(12, u"", 0, 0));
   ASSERT_TRUE(OpenFor(id));
   HWND x = Field(IDC_CHGCOORD_X);
   HWND y = Field(IDC_CHGCOORD_Y);
@@ -224,27 +220,15 @@ TEST_F(ChgCoord, MissingEntriesAreRefusedInTurnWithTheirFocus) {
     ::SetWindowTextW(y, u"");
   });
   auto type = [this](int id) { return [this, id] { return desktop.Type(Field(id), u"5"); }; };
-  struct Step {
-    std::function<bool()> entry;  // what the user adds before pressing OK
-    const char16_t* message;
-    int focus;
-  };
-  const Step steps[] = {
-      {[] { return true; }, u"座標名称を入力してください。", IDC_CHGCOORD_NAME},
-      {type(IDC_CHGCOORD_NAME), u"X座標を入力してください。", IDC_CHGCOORD_X},
-      {type(IDC_CHGCOORD_X), u"Y座標を入力してください。", IDC_CHGCOORD_Y},
+  constexpr char16_t kInputError[] = u"入力エラー";
+  const Refusal refusals[] = {
+      {[] { return true; }, u"座標名称を入力してください。", kInputError, IDC_CHGCOORD_NAME},
+      {type(IDC_CHGCOORD_NAME), u"X座標を入力してください。", kInputError, IDC_CHGCOORD_X},
+      {type(IDC_CHGCOORD_X), u"Y座標を入力してください。", kInputError, IDC_CHGCOORD_Y},
       {[&] { return type(IDC_CHGCOORD_Y)() && desktop.Click(Field(IDC_CHGCOORD_HASZ)); }, u"Z座標を入力してください。",
-       IDC_CHGCOORD_Z},
+       kInputError, IDC_CHGCOORD_Z},
   };
-  for (const Step& step : steps) {
-    ASSERT_TRUE(step.entry()) << step.focus;
-    const auto box = Ok();
-    ASSERT_TRUE(box) << step.focus;
-    EXPECT_EQ(box->text, step.message);
-    EXPECT_EQ(box->caption, u"入力エラー");
-    EXPECT_EQ(box->type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
-    EXPECT_EQ(desktop.FocusWindow(), Field(step.focus)) << step.focus;
-  }
+  ExpectRefusedInTurn(dialog, refusals);
   EXPECT_EQ(ReadPoint(id).name, u"") << "nothing was stored";
   EXPECT_EQ(Label(), kUntouchedLabel);
   EXPECT_TRUE(desktop.IsVisible(dialog));
@@ -255,7 +239,7 @@ TEST_F(ChgCoord, APointThatCannotBeReadAtOkIsNotClaimedAsChanged) {
   ASSERT_TRUE(OpenFor(id));
   ASSERT_TRUE(TapCoordinate(-30, -50));
   desktop.Ui([id] { SetCurPointId(id + 100); });  // the point is gone
-  const std::vector<int> selectionBefore = Selection();
+  const std::vector<int> selectionBefore = MapSelection();
 
   const auto box = Ok();
   ASSERT_TRUE(box);
@@ -265,7 +249,7 @@ TEST_F(ChgCoord, APointThatCannotBeReadAtOkIsNotClaimedAsChanged) {
   EXPECT_TRUE(desktop.IsVisible(dialog)) << "it does not close as after a change";
   EXPECT_FALSE(CardShows());
   EXPECT_EQ(Label(), kUntouchedLabel);
-  EXPECT_EQ(Selection(), selectionBefore);
+  EXPECT_EQ(MapSelection(), selectionBefore);
   EXPECT_EQ(ReadPoint(id).x, 40.0);
 
   ASSERT_TRUE(desktop.CloseWindow(dialog));
@@ -276,16 +260,15 @@ TEST_F(ChgCoord, APointThatCannotBeReadAtOkIsNotClaimedAsChanged) {
 class ChgCoordInTheHost : public CoordDialogInTheHost {};
 
 TEST_F(ChgCoordInTheHost, FromTheCardScreensPointButtonATapOverAnotherPointMovesThePoint) {
-  const int id = AddCardedPoint(Point(12, u"A", 40, 60));
-  host.AddPoint(Point(20, u"B", -40, -60));
+  const int id = AddCardedPoint(MakePoint(12, u"A", 40, 60));
+  host.AddPoint(MakePoint(20, u"B", -40, -60));
   ASSERT_TRUE(host.TapPoint(12));
-  constexpr char16_t kCardCaption[] = u"既知点踏査カード";
-  HWND card = host.Screen(kCardCaption);
+  HWND card = host.Screen(kKnownCardCaption);
   ASSERT_NE(card, nullptr);
   ASSERT_TRUE(Desktop().Click(Desktop().FindControl(card, IDC_CARD_POINT)));
   HWND dialog = host.Screen(kCaption);
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(host.Screen(kCardCaption), nullptr) << "the card screen is hidden meanwhile";
+  EXPECT_EQ(host.Screen(kKnownCardCaption), nullptr) << "the card screen is hidden meanwhile";
 
   ASSERT_TRUE(host.TapPoint(20));
   EXPECT_EQ(FieldText(dialog, IDC_CHGCOORD_NUMBER), u"12") << "no point pick: still point 12";
@@ -300,9 +283,9 @@ TEST_F(ChgCoordInTheHost, FromTheCardScreensPointButtonATapOverAnotherPointMoves
 
   ASSERT_TRUE(Desktop().CaptionOk(dialog));
   EXPECT_EQ(host.Screen(kCaption), nullptr);
-  ASSERT_EQ(host.Screen(kCardCaption), card);
+  ASSERT_EQ(host.Screen(kKnownCardCaption), card);
   EXPECT_EQ(FieldText(card, IDC_CARD_POINTLABEL), u"   12:甲");
-  HWND list = Desktop().Ui([] { return ::FindWindowW(nullptr, u"現地踏査情報一覧"); });
+  HWND list = host.Window(kListCaption);
   const auto rows = Desktop().ListRows(Desktop().FindControl(list, IDC_LIST_CARDS));
   ASSERT_EQ(rows.size(), 1u) << "the card screen had the list follow the point";
   ASSERT_GE(rows[0].size(), 3u);

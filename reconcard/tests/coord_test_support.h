@@ -1,13 +1,16 @@
 // For the coordinate dialogs' tests: the command started in the test process
 // with the pick prompt put away, points and cards put into the map, taps on
 // the map where a point is drawn or at a map coordinate, the map's state,
-// readings of a dialog's fields, and OK pressed with its message box read
-// and answered; and the reconnaissance command run by the host with the
-// built plug-in, for the road a user takes through the dialogs.
+// readings of a dialog's fields, OK pressed with its message box read and
+// answered, and the missing entries OK refuses one after another; and the
+// reconnaissance command run by the host with the built plug-in, for the
+// road a user takes through the dialogs.
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,18 +20,6 @@
 namespace reconcard_test {
 
 using BoxRecord = plat::HeadlessDesktop::MessageBoxRecord;
-
-// A point with the usual fields and no height.
-inline PntRecord Point(LONG number, const char16_t* name, double x, double y) {
-  PntRecord point{};
-  point.number = number;
-  point.name = name;
-  point.x = x;
-  point.y = y;
-  point.classCode = 81;
-  point.stateCode = 32;
-  return point;
-}
 
 inline PntRecord WithHeight(PntRecord point, double z) {
   point.z = z;
@@ -74,15 +65,6 @@ class CoordDialogTest : public ScreenTest {
     desktop.Ui([this] { ::ShowWindow(Window(kPickCaption), SW_HIDE); });
   }
 
-  // Stores the point as a new one and redraws the map; its id, 0 on failure.
-  int AddPoint(const PntRecord& point) {
-    return desktop.Ui([&] {
-      int id = 0;
-      if (MapdbPnt_Put(&id, point) != 0) id = 0;
-      MapWin_DrwAll(MapWin_DrwFlg(0));
-      return id;
-    });
-  }
   void AddCard(int id) {
     desktop.Ui([id] { PutCard(id); });
   }
@@ -95,28 +77,8 @@ class CoordDialogTest : public ScreenTest {
     return desktop.Ui([number] { return MapPointsNumbered(number); });
   }
 
-  int CurPointId() { return desktop.Ui([] { return GetCurPointId(); }); }
-  std::vector<int> Selection() {
-    std::vector<int> ids;
-    desktop.Ui([&] { Geopane_MapSelection(&ids); });
-    return ids;
-  }
-  GeopaneMapState MapState() {
-    GeopaneMapState state{};
-    desktop.Ui([&] { Geopane_GetMapState(&state); });
-    return state;
-  }
-
-  bool TapPoint(int number) {
-    POINT pixel{};
-    if (desktop.Ui([&] { return Geopane_PointPixelByNumber(number, &pixel); }) != 0) return false;
-    return desktop.Tap(MapWindow(), pixel.x, pixel.y);
-  }
-  bool TapCoordinate(double x, double y) {
-    POINT pixel{};
-    if (desktop.Ui([&] { return Geopane_MapToPixel(x, y, &pixel); }) != 0) return false;
-    return desktop.Tap(MapWindow(), pixel.x, pixel.y);
-  }
+  bool TapPoint(int number) { return plugin_test::TapPointNumbered(desktop, number); }
+  bool TapCoordinate(double x, double y) { return plugin_test::TapCoordinate(desktop, x, y); }
 
   HWND Field(HWND dialog, int id) { return desktop.FindControl(dialog, id); }
   std::u16string FieldText(HWND dialog, int id) { return desktop.Text(Field(dialog, id)); }
@@ -131,24 +93,40 @@ class CoordDialogTest : public ScreenTest {
     return box;
   }
 
-  size_t Beeps() const { return desktop.Beeps().size(); }
-
- private:
-  HWND MapWindow() { return desktop.Ui([] { return Geopane_MapWindow(); }); }
+  // What the user adds before pressing OK, and how OK refuses it: the
+  // message, the caption and the field that gets the focus.
+  struct Refusal {
+    std::function<bool()> entry;
+    const char16_t* message;
+    const char16_t* caption;
+    int focus;
+  };
+  // Makes each entry in turn and presses OK: each press gets its stop box
+  // and focus, and the dialog stays.
+  void ExpectRefusedInTurn(HWND dialog, std::span<const Refusal> refusals) {
+    for (const Refusal& refusal : refusals) {
+      ASSERT_TRUE(refusal.entry()) << refusal.focus;
+      const auto box = OkWithBox(dialog);
+      ASSERT_TRUE(box) << refusal.focus;
+      EXPECT_EQ(box->text, refusal.message);
+      EXPECT_EQ(box->caption, refusal.caption);
+      EXPECT_EQ(box->type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+      EXPECT_EQ(desktop.FocusWindow(), Field(dialog, refusal.focus)) << refusal.focus;
+      EXPECT_TRUE(desktop.IsVisible(dialog));
+    }
+  }
 };
 
 // The reconnaissance command running in the host, on its pick prompt.
-class CoordDialogInTheHost : public ::testing::Test {
+class CoordDialogInTheHost : public plugin_test::HostTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(host.Prepared());
-    host.Start();
-    ASSERT_NE(host.Host(), nullptr);
+    HostTest::SetUp();
+    ASSERT_FALSE(HasFatalFailure());
     ASSERT_TRUE(host.RunCommand(plugin_test::kReconCommand));
     ASSERT_NE(host.Screen(kPickCaption), nullptr);
   }
 
-  plat::HeadlessDesktop& Desktop() { return host.Desktop(); }
   int AddCardedPoint(const PntRecord& point) {
     const int id = host.AddPoint(point);
     Desktop().Ui([id] { PutCard(id); });
@@ -158,8 +136,6 @@ class CoordDialogInTheHost : public ::testing::Test {
     return Desktop().Ui([number] { return MapPointsNumbered(number); });
   }
   std::u16string FieldText(HWND screen, int id) { return Desktop().Text(Desktop().FindControl(screen, id)); }
-
-  plugin_test::PluginHost host{"reconcard_coord_host"};
 };
 
 }  // namespace reconcard_test

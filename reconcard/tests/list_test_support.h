@@ -43,21 +43,13 @@ class ListScreenTest : public ScreenTest {
   }
 
   // ---- the map database ----
+  // A point without a card, on the map; its id.
   int AddPoint(LONG number, const char16_t* name, double x, double y, bool hasZ = false, double z = 0) {
-    PntRecord point{};
-    point.number = number;
-    point.name = name;
-    point.x = x;
-    point.y = y;
+    PntRecord point = MakePoint(number, name, x, y);
     point.z = z;
     point.hasZ = hasZ ? 1 : 0;
-    point.classCode = codes::kNoCardClass;
-    point.stateCode = codes::kNoCardState;
-    int id = 0;
-    desktop.Ui([&] {
-      EXPECT_EQ(MapdbPnt_Put(&id, point), 0);
-      MapWin_DrwAll(MapWin_DrwFlg(0));
-    });
+    const int id = ScreenTest::AddPoint(point);
+    EXPECT_NE(id, 0) << number;
     return id;
   }
   void PutCard(int id, const NavRecord& card) {
@@ -85,25 +77,10 @@ class ListScreenTest : public ScreenTest {
     ADD_FAILURE() << "no point " << id << " on the map";
     return {};
   }
-  std::vector<int> MapSelection() {
-    std::vector<int> ids;
-    desktop.Ui([&] { Geopane_MapSelection(&ids); });
-    return ids;
-  }
-  GeopaneMapState MapState() {
-    GeopaneMapState state{};
-    desktop.Ui([&] { Geopane_GetMapState(&state); });
-    return state;
-  }
   // Taps the map where point id is drawn.
-  bool TapPoint(int id) {
-    POINT pixel{};
-    if (desktop.Ui([&] { return Geopane_PointPixel(id, &pixel); }) != 0) return false;
-    return desktop.Tap(desktop.Ui([] { return Geopane_MapWindow(); }), pixel.x, pixel.y);
-  }
+  bool TapPoint(int id) { return plugin_test::TapPointWithId(desktop, id); }
 
   // ---- the shared state ----
-  int CurPointId() { return desktop.Ui([] { return GetCurPointId(); }); }
   void SetCurrent(int id, int kind) {
     desktop.Ui([id, kind] {
       SetCurPointId(id);

@@ -23,13 +23,7 @@ constexpr char16_t kDiscardQuestion[] = u"踏査カードの内容が変更\nさ
 class CardScreen : public ScreenTest {
  protected:
   void PrepareDevice() override {
-    SYSTEMTIME now{};
-    now.wYear = 2026;
-    now.wMonth = 12;
-    now.wDay = 11;
-    now.wHour = 10;
-    now.wMinute = 30;
-    plat::UseManualClock(now);
+    plat::UseManualClock(SYSTEMTIME{2026, 12, 0, 11, 10, 30, 0, 0});  // 2026/12/11 10:30:00
   }
   void TearDown() override {
     ScreenTest::TearDown();
@@ -37,17 +31,7 @@ class CardScreen : public ScreenTest {
   }
 
   int AddPoint(LONG number, const char16_t* name) {
-    return desktop.Ui([&] {
-      PntRecord point{};
-      point.number = number;
-      point.name = name;
-      point.x = 100.0 + number;
-      point.y = 200.0;
-      point.classCode = codes::kNoCardClass;
-      point.stateCode = codes::kNoCardState;
-      int id = 0;
-      return MapdbPnt_Put(&id, point) == 0 ? id : 0;
-    });
+    return ScreenTest::AddPoint(MakePoint(number, name, 100.0 + number, 200.0));
   }
   static NavRecord CardOf(LONG kind, LONG date, const char16_t* remarks) {
     NavRecord card{};
@@ -185,9 +169,7 @@ TEST_F(CardScreen, RegisteringANewCardStoresItWholeAndReMarksThePoint) {
   EXPECT_EQ(point.classCode, 3);
   EXPECT_EQ(point.stateCode, 11);
   EXPECT_EQ(std::u16string(point.name), u"街区点");
-  std::vector<int> selection;
-  desktop.Ui([&] { Geopane_MapSelection(&selection); });
-  EXPECT_EQ(selection, std::vector<int>{id});
+  EXPECT_EQ(MapSelection(), std::vector<int>{id});
   EXPECT_EQ(desktop.Ui([] { return GetCurKind(); }), codes::kBlockPoint);
   EXPECT_FALSE(desktop.IsVisible(Card()));
   EXPECT_EQ(VisibleScreens(), std::vector<std::u16string>{kPickCaption}) << "back to the previous main screen";

@@ -63,63 +63,52 @@ class NavDetail : public ListScreenTest {
   }
 };
 
+using Texts = std::vector<std::u16string>;
+
+// The pane's labels of each kind, in screen order.
+const Texts kKnownPointLabels = {u"調査実施日",     u"備考",           u"等級",           u"補修の有無",
+                                 u"異常の有無",     u"標識の有無",     u"偏心点の必要性", u"はしごの必要性",
+                                 u"三脚台の必要性", u"ロープの必要性", u"基準点の機能",   u"上空の見通状態",
+                                 u"伐採の必要性"};
+const Texts kBlockRefLabels = {u"調査実施日", u"備考", u"種別",           u"等級",        u"標識区分",
+                               u"材質区分",   u"地目", u"上空の見通状態", u"伐採の必要性"};
+const Texts kBlockPointLabels = {u"調査実施日", u"備考", u"設置者種別",     u"境界確定方法", u"標識区分",
+                                 u"材質区分",   u"地目", u"上空の見通状態", u"伐採の必要性"};
+
+// The rows of a pane: each label beside its text.
+Rows Labelled(const Texts& labels, const Texts& texts) {
+  EXPECT_EQ(labels.size(), texts.size()) << "a text for each label";
+  Rows rows;
+  for (size_t row = 0; row < std::min(labels.size(), texts.size()); ++row) rows.push_back({labels[row], texts[row]});
+  return rows;
+}
+
 TEST_F(NavDetail, EachKindShowsItsRowsInScreenOrderWithDecodedTexts) {
   struct Case {
     const char* name;
     NavRecord card;
-    Rows rows;
+    const Texts& labels;
+    Texts texts;  // the row of each label in turn
   };
   const Case cases[] = {
       {"known point: 等級 21, 標識 1, 異常 2, 補修 0",
        Card(codes::kKnownPoint, 20240105, u"北側に杭", {21, 1, 2, 0, 1, 2, 0, 1, 2, 3, 0}),
-       {{u"調査実施日", u"2024/ 1/ 5"},
-        {u"備考", u"北側に杭"},
-        {u"等級", u"１級基準点"},
-        {u"補修の有無", u"調査対象外"},
-        {u"異常の有無", u"なし"},
-        {u"標識の有無", u"あり"},
-        {u"偏心点の必要性", u"あり"},
-        {u"はしごの必要性", u"なし"},
-        {u"三脚台の必要性", u"調査対象外"},
-        {u"ロープの必要性", u"あり"},
-        {u"基準点の機能", u"失われている"},
-        {u"上空の見通状態", u"不能"},
-        {u"伐採の必要性", u"調査対象外"}}},
+       kKnownPointLabels,
+       {u"2024/ 1/ 5", u"北側に杭", u"１級基準点", u"調査対象外", u"なし", u"あり", u"あり", u"なし", u"調査対象外",
+        u"あり", u"失われている", u"不能", u"調査対象外"}},
       {"reference point: 地目 83 without its code",
        Card(codes::kBlockRefPoint, 20261231, u"", {10, 0, 5, 6, 83, 2, 1}),
-       {{u"調査実施日", u"2026/12/31"},
-        {u"備考", u""},
-        {u"種別", u"19条2・5項の認証"},
-        {u"等級", u"不明"},
-        {u"標識区分", u"補助点"},
-        {u"材質区分", u"アルミプレート"},
-        {u"地目", u"用悪水路"},
-        {u"上空の見通状態", u"可能"},
-        {u"伐採の必要性", u"あり"}}},
-      {"block point: 標識区分 5 is 構造物 here", Card(codes::kBlockPoint, 19991009, u"角", {13, 0, 5, 0, 1, 0, 2}),
-       {{u"調査実施日", u"1999/10/ 9"},
-        {u"備考", u"角"},
-        {u"設置者種別", u"図上測定街区点"},
-        {u"境界確定方法", u"確定なし"},
-        {u"標識区分", u"構造物"},
-        {u"材質区分", u"不明"},
-        {u"地目", u"田"},
-        {u"上空の見通状態", u"調査対象外"},
-        {u"伐採の必要性", u"なし"}}},
+       kBlockRefLabels,
+       {u"2026/12/31", u"", u"19条2・5項の認証", u"不明", u"補助点", u"アルミプレート", u"用悪水路", u"可能", u"あり"}},
+      {"block point: 標識区分 5 is 構造物 here",
+       Card(codes::kBlockPoint, 19991009, u"角", {13, 0, 5, 0, 1, 0, 2}),
+       kBlockPointLabels,
+       {u"1999/10/ 9", u"角", u"図上測定街区点", u"確定なし", u"構造物", u"不明", u"田", u"調査対象外", u"なし"}},
       {"codes outside their tables: empty texts, rows kept",
-       Card(codes::kBlockPoint, -1, u"", {-1, 6, 2, 13, 30, 4, 3}),
-       {{u"調査実施日", u""},
-        {u"備考", u""},
-        {u"設置者種別", u""},
-        {u"境界確定方法", u""},
-        {u"標識区分", u""},
-        {u"材質区分", u""},
-        {u"地目", u""},
-        {u"上空の見通状態", u""},
-        {u"伐採の必要性", u""}}},
+       Card(codes::kBlockPoint, -1, u"", {-1, 6, 2, 13, 30, 4, 3}), kBlockPointLabels, Texts(kBlockPointLabels.size())},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(PaneOf(c.card), c.rows) << c.name;
+    EXPECT_EQ(PaneOf(c.card), Labelled(c.labels, c.texts)) << c.name;
     desktop.Ui([] { CloseCommand(); });
   }
 }
@@ -169,7 +158,7 @@ TEST_F(NavDetail, ThePaneAndTheCardCommandsFollowTheSelection) {
   ASSERT_TRUE(desktop.SelectRow(Cards(), 1));
   EXPECT_EQ(DetailRows().at(0).at(1), u"2026/ 5/ 7");
   EXPECT_EQ(DetailRows().at(1).at(1), u"二番目");
-  EXPECT_EQ(DetailRows().size(), 13u);
+  EXPECT_EQ(DetailRows().size(), kKnownPointLabels.size());
 
   desktop.Ui([this] {
     LVITEMW none{};

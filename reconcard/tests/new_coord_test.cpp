@@ -7,8 +7,6 @@
 // the host: a picked point without a card through OK to the card screen.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "NavCardDlg.h"
 #include "NewCoordDlg.h"
 #include "coord_test_support.h"
@@ -81,16 +79,10 @@ TEST_F(NewCoord, OkRightAfterTheFirstOpeningAsksForTheKindBeforeAnythingElse) {
 
 TEST_F(NewCoord, EachMissingEntryIsRefusedInTurnWithItsMessageAndFocus) {
   ASSERT_EQ(desktop.Ui([] { return Devcond_SetInt(u"InpHoho", 1); }), 0);
-  const int carded = AddPoint(Point(7, u"既存", 0, 0));
+  const int carded = AddPoint(MakePoint(7, u"既存", 0, 0));
   AddCard(carded);
   Open(-1);
-  struct Step {
-    std::function<bool()> entry;  // what the user adds before pressing OK
-    const char16_t* message;
-    const char16_t* caption;
-    int focus;
-  };
-  const Step steps[] = {
+  const Refusal refusals[] = {
       {[&] { return ChooseKind(u"街区点"); }, u"座標Noを入力してください。", u"入力エラー", IDC_NEWCOORD_NUMBER},
       {[&] { return Type(IDC_NEWCOORD_NUMBER, u"7"); }, u"座標名称を入力してください。", u"入力エラー",
        IDC_NEWCOORD_NAME},
@@ -102,16 +94,7 @@ TEST_F(NewCoord, EachMissingEntryIsRefusedInTurnWithItsMessageAndFocus) {
        u"指示された座標Noには、\n他のカードデータが登録\nされています。\n\n他の座標Noを指示して下さい。", u"座標Noエラー",
        IDC_NEWCOORD_NUMBER},
   };
-  for (const Step& step : steps) {
-    ASSERT_TRUE(step.entry()) << step.focus;
-    const auto box = Ok();
-    ASSERT_TRUE(box) << step.focus;
-    EXPECT_EQ(box->text, step.message);
-    EXPECT_EQ(box->caption, step.caption);
-    EXPECT_EQ(box->type, kStopBox);
-    EXPECT_EQ(desktop.FocusWindow(), Field(step.focus)) << step.focus;
-    EXPECT_TRUE(desktop.IsVisible(Dialog()));
-  }
+  ExpectRefusedInTurn(Dialog(), refusals);
   EXPECT_EQ(PointsNumbered(7).size(), 1u) << "nothing was stored";
 }
 
@@ -162,8 +145,8 @@ TEST_F(NewCoord, AnEmptyNameIsRefusedOnlyWhenInpHohoIsOne) {
 }
 
 TEST_F(NewCoord, OpenFillsTheFieldsFromTheCurrentPointOrEmptiesThem) {
-  const int high = AddPoint(WithHeight(Point(12, u"A", 10.5, -20.25), 3));
-  const int flat = AddPoint(Point(13, u"B", 1, 2));
+  const int high = AddPoint(WithHeight(MakePoint(12, u"A", 10.5, -20.25), 3));
+  const int flat = AddPoint(MakePoint(13, u"B", 1, 2));
   Open(-1);
   EXPECT_EQ(Shown(), (Fields{u"", u"", u"", u"", u""})) << "from 新規";
   EXPECT_EQ(desktop.CheckState(Field(IDC_NEWCOORD_HASZ)), BST_UNCHECKED);
@@ -199,7 +182,7 @@ TEST_F(NewCoord, KeepingTheNumberOfThePointItWasFilledFrom) {
     bool hasCard;
   };
   for (const Case& c : {Case{5, true}, Case{6, false}}) {
-    const int id = AddPoint(Point(c.number, u"元", 1, 2));
+    const int id = AddPoint(MakePoint(c.number, u"元", 1, 2));
     if (c.hasCard) AddCard(id);
     Open(id);
     ASSERT_TRUE(ChooseKind(u"街区点"));
@@ -220,14 +203,14 @@ TEST_F(NewCoord, KeepingTheNumberOfThePointItWasFilledFrom) {
     EXPECT_EQ(stored.stateCode, 32);
     EXPECT_EQ(CurPointId(), newId);
     EXPECT_EQ(desktop.Ui([] { return GetCurKind(); }), 3);
-    EXPECT_EQ(Selection(), std::vector<int>{newId});
+    EXPECT_EQ(MapSelection(), std::vector<int>{newId});
     EXPECT_FALSE(desktop.IsVisible(Dialog()));
     EXPECT_TRUE(CardScreenShows());
   }
 }
 
 TEST_F(NewCoord, TheHeightBoxSwitchesZAndTheStoredPointHasAHeightOnlyWithIt) {
-  const int high = AddPoint(WithHeight(Point(20, u"H", 1, 2), 3));
+  const int high = AddPoint(WithHeight(MakePoint(20, u"H", 1, 2), 3));
   struct Case {
     int clicks;  // on the height box, starting checked
     LONG hasZ;
@@ -262,7 +245,7 @@ TEST_F(NewCoord, TheHeightBoxSwitchesZAndTheStoredPointHasAHeightOnlyWithIt) {
 }
 
 TEST_F(NewCoord, APointTheMapRefusesIsNotTakenAndTheUserIsTold) {
-  const int before = AddPoint(Point(1, u"A", 1, 2));
+  const int before = AddPoint(MakePoint(1, u"A", 1, 2));
   Open(before);
   ASSERT_TRUE(ChooseKind(u"街区点"));
   Clear(IDC_NEWCOORD_NUMBER);
@@ -280,7 +263,7 @@ TEST_F(NewCoord, APointTheMapRefusesIsNotTakenAndTheUserIsTold) {
 }
 
 TEST_F(NewCoord, WhileVisibleItTakesPickedPointsAndTappedCoordinates) {
-  const int picked = AddPoint(WithHeight(Point(12, u"A", 40, 60), 5));
+  const int picked = AddPoint(WithHeight(MakePoint(12, u"A", 40, 60), 5));
   Open(-1);
   const GeopaneMapState registered = MapState();
   EXPECT_EQ(registered.eventWindow, Dialog());
@@ -302,8 +285,8 @@ TEST_F(NewCoord, WhileVisibleItTakesPickedPointsAndTappedCoordinates) {
 }
 
 TEST_F(NewCoord, APickOrATapWhileHiddenChangesNothing) {
-  const int first = AddPoint(Point(12, u"A", 40, 60));
-  AddPoint(Point(13, u"B", -40, -60));
+  const int first = AddPoint(MakePoint(12, u"A", 40, 60));
+  AddPoint(MakePoint(13, u"B", -40, -60));
   Open(first);
   HWND dialog = Dialog();
   desktop.Ui([dialog] { ::ShowWindow(dialog, SW_HIDE); });
@@ -319,7 +302,7 @@ TEST_F(NewCoord, APickOrATapWhileHiddenChangesNothing) {
 }
 
 TEST_F(NewCoord, LeavingATypedNumberOfAnExistingPointFillsTheFieldsAndSelectsIt) {
-  const int known = AddPoint(WithHeight(Point(12, u"A", 40, 60), 5));
+  const int known = AddPoint(WithHeight(MakePoint(12, u"A", 40, 60), 5));
   Open(-1);
   ASSERT_TRUE(ChooseKind(u"街区点"));
   ASSERT_TRUE(Type(IDC_NEWCOORD_NUMBER, u"99"));
@@ -331,27 +314,27 @@ TEST_F(NewCoord, LeavingATypedNumberOfAnExistingPointFillsTheFieldsAndSelectsIt)
   ASSERT_TRUE(Type(IDC_NEWCOORD_NUMBER, u"12"));
   ASSERT_TRUE(desktop.Click(Field(IDC_NEWCOORD_X)));
   EXPECT_EQ(CurPointId(), known);
-  EXPECT_EQ(Selection(), std::vector<int>{known});
+  EXPECT_EQ(MapSelection(), std::vector<int>{known});
   EXPECT_EQ(Shown(), (Fields{u"12", u"A", u"40.0000", u"60.0000", u"5.0000"}));
   EXPECT_EQ(desktop.Text(Field(IDC_NEWCOORD_KIND)), u"街区点") << "the kind stays";
   EXPECT_EQ(desktop.FocusWindow(), Field(IDC_NEWCOORD_X)) << "the focus stays where the user went";
 }
 
 TEST_F(NewCoord, TheNumberIsLookedUpOnlyWhenTheUserLeavesTheFieldHavingChangedIt) {
-  AddPoint(Point(12, u"A", 40, 60));
-  AddCard(AddPoint(Point(7, u"既存", 0, 0)));
-  const int other = AddPoint(Point(14, u"C", 1, 1));
+  AddPoint(MakePoint(12, u"A", 40, 60));
+  AddCard(AddPoint(MakePoint(7, u"既存", 0, 0)));
+  const int other = AddPoint(MakePoint(14, u"C", 1, 1));
   Open(other);
   ASSERT_TRUE(desktop.Click(Field(IDC_NEWCOORD_NUMBER)));
   ASSERT_TRUE(desktop.Click(Field(IDC_NEWCOORD_NAME)));
-  EXPECT_TRUE(Selection().empty()) << "a number the dialog filled in";
+  EXPECT_TRUE(MapSelection().empty()) << "a number the dialog filled in";
 
   Clear(IDC_NEWCOORD_NUMBER);
   ASSERT_TRUE(Type(IDC_NEWCOORD_NUMBER, u"12"));
   ASSERT_TRUE(desktop.PressKey(VK_ESCAPE));
   EXPECT_FALSE(desktop.IsVisible(Dialog()));
   EXPECT_EQ(CurPointId(), other) << "closing with the focus in the number";
-  EXPECT_TRUE(Selection().empty());
+  EXPECT_TRUE(MapSelection().empty());
 
   Open(other);
   ASSERT_TRUE(ChooseKind(u"既知点"));
@@ -376,7 +359,7 @@ TEST_F(NewCoord, TheNumberIsLookedUpOnlyWhenTheUserLeavesTheFieldHavingChangedIt
 class NewCoordInTheHost : public CoordDialogInTheHost {};
 
 TEST_F(NewCoordInTheHost, APickedPointWithoutACardOpensTheDialogOnItAndOkStoresANewPointForTheCard) {
-  host.AddPoint(WithHeight(Point(12, u"A", 40, 60), 5));
+  host.AddPoint(WithHeight(MakePoint(12, u"A", 40, 60), 5));
   ASSERT_TRUE(host.TapPoint(12));
   HWND dialog = host.Screen(kNewCoordCaption);
   ASSERT_NE(dialog, nullptr);
@@ -395,17 +378,9 @@ TEST_F(NewCoordInTheHost, APickedPointWithoutACardOpensTheDialogOnItAndOkStoresA
 
   const auto points = PointsNumbered(13);
   ASSERT_EQ(points.size(), 1u);
-  const PntRecord& stored = points[0].second;
-  EXPECT_EQ(stored.name, u"A");
-  EXPECT_EQ(stored.x, 40.0);
-  EXPECT_EQ(stored.y, 60.0);
-  EXPECT_EQ(stored.hasZ, 1);
-  EXPECT_EQ(stored.z, 5.0);
-  EXPECT_EQ(stored.classCode, 81);
-  EXPECT_EQ(stored.stateCode, 32);
-  std::vector<int> selection;
-  Desktop().Ui([&] { Geopane_MapSelection(&selection); });
-  EXPECT_EQ(selection, std::vector<int>{points[0].first});
+  const PntRecord expected = WithHeight(MakePoint(13, u"A", 40, 60), 5);  // a new point's codes, no spares
+  EXPECT_EQ(PointFields(points[0].second), PointFields(expected));
+  EXPECT_EQ(plugin_test::MapSelection(Desktop()), std::vector<int>{points[0].first});
 }
 
 }  // namespace

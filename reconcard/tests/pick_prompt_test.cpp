@@ -112,16 +112,15 @@ TEST_F(PickPrompt, ClosingThePositionCheckReturnsToTheListItCameFrom) {
   EXPECT_TRUE(Notices().empty());
 }
 
-TEST(PickPromptInTheHost, APickedPointWithoutCardOpensTheNewCoordinateDialog) {
-  plugin_test::PluginHost pluginHost("reconcard_pick_prompt_test");
-  ASSERT_TRUE(pluginHost.Prepared());
-  pluginHost.Start();
-  ASSERT_NE(pluginHost.AddPoint(plugin_test::MakePoint(5, u"新点", 10, 10)), 0);
-  ASSERT_TRUE(pluginHost.RunCommand(plugin_test::kReconCommand));
-  ASSERT_TRUE(pluginHost.TapPoint(5));
-  EXPECT_NE(pluginHost.Screen(kNewCoordCaption), nullptr);
-  EXPECT_EQ(pluginHost.Screen(kPickCaption), nullptr);
-  EXPECT_EQ(pluginHost.Desktop().Beeps(), std::vector<UINT>{MB_ICONASTERISK});
+class PickPromptInTheHost : public plugin_test::HostTest {};
+
+TEST_F(PickPromptInTheHost, APickedPointWithoutCardOpensTheNewCoordinateDialog) {
+  ASSERT_NE(host.AddPoint(MakePoint(5, u"新点", 10, 10)), 0);
+  ASSERT_TRUE(host.RunCommand(plugin_test::kReconCommand));
+  ASSERT_TRUE(host.TapPoint(5));
+  EXPECT_NE(host.Screen(kNewCoordCaption), nullptr);
+  EXPECT_EQ(host.Screen(kPickCaption), nullptr);
+  EXPECT_EQ(Desktop().Beeps(), std::vector<UINT>{MB_ICONASTERISK});
 }
 
 }  // namespace

@@ -5,26 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "plugin_host.h"
+#include "screen_captions.h"
 
 namespace {
 
+using namespace reconcard_test;
 using plugin_test::kReconCommand;
-using plugin_test::PluginHost;
 
-constexpr char16_t kPickCaption[] = u"踏査点を指示してください。";
-constexpr char16_t kListCaption[] = u"現地踏査情報一覧";
-
-class ReconCardPlugin : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(host.Prepared());
-    host.Start();
-    ASSERT_NE(host.Host(), nullptr);
-  }
-  plat::HeadlessDesktop& desktop() { return host.Desktop(); }
-
-  PluginHost host{"reconcard_plugin_test"};
-};
+class ReconCardPlugin : public plugin_test::HostTest {};
 
 TEST_F(ReconCardPlugin, TheCommandStartsOnThePickPromptAndItsCloseEndsIt) {
   ASSERT_TRUE(host.RunCommand(kReconCommand));
@@ -32,9 +20,9 @@ TEST_F(ReconCardPlugin, TheCommandStartsOnThePickPromptAndItsCloseEndsIt) {
   ASSERT_NE(prompt, nullptr);
   EXPECT_NE(host.Window(kListCaption), nullptr) << "every screen exists, hidden";
   EXPECT_EQ(host.Screen(kListCaption), nullptr);
-  EXPECT_EQ(desktop().WaitCursorShows(), 1);
+  EXPECT_EQ(Desktop().WaitCursorShows(), 1);
 
-  ASSERT_TRUE(desktop().CloseWindow(prompt));
+  ASSERT_TRUE(Desktop().CloseWindow(prompt));
   EXPECT_EQ(host.Window(kPickCaption), nullptr) << "the host closed the plug-in";
   EXPECT_EQ(host.Window(kListCaption), nullptr);
 
@@ -44,19 +32,19 @@ TEST_F(ReconCardPlugin, TheCommandStartsOnThePickPromptAndItsCloseEndsIt) {
 
 TEST_F(ReconCardPlugin, TheHostsExitQuestionDisablesEveryScreenAroundItself) {
   ASSERT_TRUE(host.RunCommand(kReconCommand));
-  ASSERT_TRUE(desktop().CloseWindow(host.Host()));
-  ASSERT_NE(desktop().OpenMessageBox(), nullptr);
+  ASSERT_TRUE(Desktop().CloseWindow(host.Host()));
+  ASSERT_NE(Desktop().OpenMessageBox(), nullptr);
   for (const char16_t* caption : {kPickCaption, kListCaption}) {
-    EXPECT_FALSE(desktop().IsEnabled(host.Window(caption)));
+    EXPECT_FALSE(Desktop().IsEnabled(host.Window(caption)));
   }
-  ASSERT_TRUE(desktop().AnswerMessageBox(IDCANCEL));
+  ASSERT_TRUE(Desktop().AnswerMessageBox(IDCANCEL));
   for (const char16_t* caption : {kPickCaption, kListCaption}) {
-    EXPECT_TRUE(desktop().IsEnabled(host.Window(caption)));
+    EXPECT_TRUE(Desktop().IsEnabled(host.Window(caption)));
   }
 }
 
 TEST_F(ReconCardPlugin, ExportsAreFoundByTheirPlainNames) {
-  desktop().Ui([] {
+  Desktop().Ui([] {
     HMODULE module = ::LoadLibraryW(u"\\Built-in Storage\\Program Files\\Darvik\\Cmd\\ReconCard.dll");
     ASSERT_NE(module, nullptr);
     for (const char* name : {"JCadMain", "JCadEnable", "JCadEvent", "JCadClose"}) {

@@ -2,7 +2,8 @@
 // temporary device with an open map, a host window with the map window on
 // the headless desktop, the five screen objects, and the command started on
 // them as JCadMain starts it; the end-of-command notices the host window
-// received are recorded.
+// received are recorded. The map, points stored on it and the current point
+// are read and written on the user-interface thread.
 #pragma once
 #include <cmdcond.h>
 #include <devcond.h>
@@ -17,17 +18,17 @@
 #include <vector>
 
 #include "command.h"
+#include "map_driver.h"
+#include "screen_captions.h"
 #include "screen_switch.h"
 #include "screens.h"
 
 namespace reconcard_test {
 
-inline constexpr int kCommandId = 101;
+using plugin_test::MakePoint;
+using plugin_test::PointFields;
 
-inline constexpr char16_t kPickCaption[] = u"踏査点を指示してください。";
-inline constexpr char16_t kListCaption[] = u"現地踏査情報一覧";
-inline constexpr char16_t kNewCoordCaption[] = u"新規座標を指示";
-inline constexpr char16_t kPosCheckCaption[] = u"位置を確認してください。";
+inline constexpr int kCommandId = 101;
 
 // The host window: records the end-of-command notices (their second parameter).
 inline std::vector<LPARAM>& Notices() {
@@ -90,9 +91,13 @@ class ScreenTest : public ::testing::Test {
     return captions;
   }
   // The screen window with this caption, shown or hidden.
-  HWND Window(const std::u16string& caption) {
-    return desktop.Ui([&] { return ::FindWindowW(nullptr, caption.c_str()); });
-  }
+  HWND Window(const std::u16string& caption) { return plugin_test::WindowCaptioned(desktop, caption); }
+
+  // Stores the point as a new one and redraws the map; its id, 0 on failure.
+  int AddPoint(const PntRecord& point) { return plugin_test::StorePoint(desktop, point); }
+  std::vector<int> MapSelection() { return plugin_test::MapSelection(desktop); }
+  GeopaneMapState MapState() { return plugin_test::MapState(desktop); }
+  int CurPointId() { return desktop.Ui([] { return GetCurPointId(); }); }
 
   plat::HeadlessDesktop desktop;
   HWND host = nullptr;

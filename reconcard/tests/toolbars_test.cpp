@@ -95,19 +95,18 @@ TEST_F(Toolbars, TheNextCommandsScreensHaveTheirToolbarsAgain) {
   EXPECT_EQ(cards.top, firstCards.top) << "the list makes room for its toolbar again";
 }
 
-TEST(ToolbarsInTheHost, ThePluginModuleCarriesBothToolbars) {
-  plugin_test::PluginHost pluginHost("reconcard_toolbars_test");
-  ASSERT_TRUE(pluginHost.Prepared());
-  pluginHost.Start();
-  plat::HeadlessDesktop& desktop = pluginHost.Desktop();
-  ASSERT_TRUE(pluginHost.RunCommand(plugin_test::kReconCommand));
-  HWND prompt = pluginHost.Screen(kPickCaption);
+class ToolbarsInTheHost : public plugin_test::HostTest {};
+
+TEST_F(ToolbarsInTheHost, ThePluginModuleCarriesBothToolbars) {
+  plat::HeadlessDesktop& desktop = Desktop();
+  ASSERT_TRUE(host.RunCommand(plugin_test::kReconCommand));
+  HWND prompt = host.Screen(kPickCaption);
   ASSERT_NE(prompt, nullptr);
   HWND promptBar = desktop.FindControl(prompt, AFX_IDW_TOOLBAR);
   EXPECT_EQ(Commands(desktop, promptBar), kBars[0].commands);
 
   ASSERT_TRUE(desktop.ToolbarCommand(promptBar, ID_PICK_LIST));
-  HWND list = pluginHost.Screen(kListCaption);
+  HWND list = host.Screen(kListCaption);
   ASSERT_NE(list, nullptr);
   std::vector<int> enabled;
   for (const auto& button : desktop.ToolbarButtons(desktop.FindControl(list, AFX_IDW_TOOLBAR))) {

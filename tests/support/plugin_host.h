@@ -2,9 +2,11 @@
 // prepares it, with the built plug-ins ReconCard and ReconXfer installed in
 // its command folder under the default command table (踏査 101, 踏査データ取込
 // 102, 踏査データ書出 103), the host running on a headless desktop, and the
-// map database reachable from the test through the user-interface thread.
+// map database reachable from the test through the user-interface thread;
+// and HostTest, a test fixture with that host started.
 #pragma once
 #include <geopane.h>
+#include <gtest/gtest.h>
 #include <plat/headless_desktop.h>
 #include <unistd.h>
 
@@ -14,6 +16,7 @@
 #include <string>
 
 #include "darvik_app.h"
+#include "map_driver.h"
 
 namespace plugin_test {
 
@@ -66,33 +69,16 @@ class PluginHost {
     return window && desktop_->IsVisible(window) ? window : nullptr;
   }
   // The top-level window with this caption, shown or hidden, or null.
-  HWND Window(const std::u16string& caption) {
-    return desktop_->Ui([&] { return ::FindWindowW(nullptr, caption.c_str()); });
-  }
-  HWND Map() { return desktop_->Ui([] { return Geopane_MapWindow(); }); }
+  HWND Window(const std::u16string& caption) { return WindowCaptioned(*desktop_, caption); }
+  HWND Map() { return MapWindow(*desktop_); }
   // Taps the map where the point of this number is drawn.
-  bool TapPoint(int number) {
-    POINT pixel{};
-    if (desktop_->Ui([&] { return Geopane_PointPixelByNumber(number, &pixel); }) != 0) return false;
-    return desktop_->Tap(Map(), pixel.x, pixel.y);
-  }
+  bool TapPoint(int number) { return TapPointNumbered(*desktop_, number); }
   // Taps the map at map point (x, y).
-  bool TapCoordinate(double x, double y) {
-    POINT pixel{};
-    if (desktop_->Ui([&] { return Geopane_MapToPixel(x, y, &pixel); }) != 0) return false;
-    return desktop_->Tap(Map(), pixel.x, pixel.y);
-  }
+  bool TapCoordinate(double x, double y) { return plugin_test::TapCoordinate(*desktop_, x, y); }
 
   // Creates a point on the map (through the host's thread once it runs) and
   // returns its id, 0 on failure.
-  int AddPoint(PntRecord point) {
-    int id = 0;
-    desktop_->Ui([&] {
-      if (MapdbPnt_Put(&id, point) != 0) id = 0;
-      MapWin_DrwAll(MapWin_DrwFlg(0));
-    });
-    return id;
-  }
+  int AddPoint(const PntRecord& point) { return StorePoint(*desktop_, point); }
 
  private:
   void InstallPlugins() const {
@@ -112,17 +98,23 @@ class PluginHost {
   std::atomic<bool> hostReturned_ = false;
 };
 
-// A point record with the usual fields.
-inline PntRecord MakePoint(LONG number, const char16_t* name, double x, double y, LONG classCode = 81,
-                           LONG stateCode = 32) {
-  PntRecord point{};
-  point.number = number;
-  point.name = name;
-  point.x = x;
-  point.y = y;
-  point.classCode = classCode;
-  point.stateCode = stateCode;
-  return point;
-}
+// A test with the host started on a device of its own, named after the test.
+class HostTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(host.Prepared());
+    host.Start();
+    ASSERT_NE(host.Host(), nullptr);
+  }
+  plat::HeadlessDesktop& Desktop() { return host.Desktop(); }
+
+  PluginHost host{FolderName()};
+
+ private:
+  static std::string FolderName() {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string(test->test_suite_name()) + "_" + test->name();
+  }
+};
 
 }  // namespace plugin_test
