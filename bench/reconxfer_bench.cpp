@@ -76,39 +76,41 @@ std::string CardFile(LONG kind, int lines, LONG firstNumber) {
   return file;
 }
 
-// Reads the next line, starting the file again at its end.
-void NextLine(CFile& file, ImfLine& line, DWORD& bytes) {
-  if (ReadLine(file, line, bytes) == ImfRead::Line) return;
-  file.SeekToBegin();
-  ReadLine(file, line, bytes);
-}
+// A known-point card file of 1000 lines on the scratch device, read line by
+// line and again from its start at its end.
+struct CardFileLines {
+  CardFileLines() {
+    device.Write("Storage Card/K.CSV", CardFile(1, 1000, 1));
+    if (!file.Open(u"\\Storage Card\\K.CSV", CFile::modeRead)) std::abort();
+  }
+  void Next() {
+    if (ReadLine(file, line, bytes) == ImfRead::Line) return;
+    file.SeekToBegin();
+    ReadLine(file, line, bytes);
+  }
 
-void ImportStep(benchmark::State& state) {
   ScratchDevice device;
-  device.Write("Storage Card/K.CSV", CardFile(1, 1000, 1));
   CFile file;
-  if (!file.Open(u"\\Storage Card\\K.CSV", CFile::modeRead)) std::abort();
   ImfLine line;
   DWORD bytes = 0;
+};
+
+void ImportStep(benchmark::State& state) {
+  CardFileLines lines;
   for (auto _ : state) {
-    NextLine(file, line, bytes);
-    if (StoreCardLine(1, line) != StoreResult::Stored) state.SkipWithError("not stored");
+    lines.Next();
+    if (StoreCardLine(1, lines.line) != StoreResult::Stored) state.SkipWithError("not stored");
   }
 }
 BENCHMARK(ImportStep);
 
 void ImportStepWithoutDatabase(benchmark::State& state) {
-  ScratchDevice device;
-  device.Write("Storage Card/K.CSV", CardFile(1, 1000, 1));
-  CFile file;
-  if (!file.Open(u"\\Storage Card\\K.CSV", CFile::modeRead)) std::abort();
-  ImfLine line;
-  DWORD bytes = 0;
+  CardFileLines lines;
   PntRecord point;
   NavRecord card;
   for (auto _ : state) {
-    NextLine(file, line, bytes);
-    benchmark::DoNotOptimize(ParseCardLine(1, line.View(), point, card));
+    lines.Next();
+    benchmark::DoNotOptimize(ParseCardLine(1, lines.line.View(), point, card));
   }
 }
 BENCHMARK(ImportStepWithoutDatabase);
