@@ -177,6 +177,7 @@ void NavCardDlg::Load() {
   ShowSurveyDate();
   m_remarks.SetVal(CString(m_card.remarks));
   ShowWindow(SW_SHOWMAXIMIZED);
+  GotoDlgCtrl(&m_tabs);  // not the point button, which Enter would press
 }
 
 void NavCardDlg::StartNewCard() {

@@ -3,11 +3,11 @@
 # command folder and the sample interchange set on its storage card. An
 # existing folder keeps its map database and files; the plug-ins are
 # replaced by the build's.
-# Usage: scripts/demo_device.sh BUILD_DIR DEVICE_DIR
+# Usage: scripts/demo_device.sh BUILD_DIR DEVICE_DIR   (relative to the caller's folder)
 set -euo pipefail
+build=$(realpath -m "${1:?build directory}")
+device=$(realpath -m "${2:?device folder}")
 cd "$(dirname "$0")/.."
-build=${1:?build directory}
-device=${2:?device folder}
 
 commands="$device/Built-in Storage/Program Files/Darvik/Cmd"
 card="$device/Storage Card"

@@ -60,6 +60,7 @@ class ScriptSession {
     if (verb == "select-row") return Done(desktop_.SelectRow(Control(argument), Number(Rest(argument))));
     if (verb == "double-tap-row") return Done(desktop_.DoubleTapRow(Control(argument), Number(Rest(argument))));
     if (verb == "tab") return Done(desktop_.SelectTab(Control(argument), Number(Rest(argument))));
+    if (verb == "date") return SetDate(Control(argument), Rest(argument));
     if (verb == "scroll") return ScrollScreen(argument);
     if (verb == "tap-point") return TapPoint(&Geopane_PointPixelByNumber, Number(argument));
     if (verb == "tap-point-id") return TapPoint(&Geopane_PointPixel, Number(argument));
@@ -85,12 +86,24 @@ class ScriptSession {
     if (verb == "expect-tab") {
       return Expect(std::to_string(desktop_.TabSelection(Existing(argument))), Rest(argument));
     }
+    if (verb == "expect-date") return Expect(DateText(Existing(argument)), Rest(argument));
     if (verb == "expect-map-selection") return Expect(MapSelection(), argument);
     if (verb == "expect-box") return Expect(LastBox(&plat::HeadlessDesktop::MessageBoxRecord::text), argument);
     if (verb == "expect-box-caption") {
       return Expect(LastBox(&plat::HeadlessDesktop::MessageBoxRecord::caption), argument);
     }
     throw std::runtime_error("unknown step");
+  }
+
+  // A date as YYYYMMDD (the box ticked), or "none" (the box cleared).
+  std::string SetDate(HWND picker, const std::string& value) {
+    if (value == "none") return Done(desktop_.SetDateChecked(picker, false));
+    return Done(desktop_.SetDate(picker, Number(value)));
+  }
+  std::string DateText(HWND picker) {
+    SYSTEMTIME date{};
+    if (desktop_.DatePickerValue(picker, &date) != GDT_VALID) return "none";
+    return std::to_string(date.wYear * 10000 + date.wMonth * 100 + date.wDay);
   }
 
   std::string AdvanceClock(int milliseconds) {

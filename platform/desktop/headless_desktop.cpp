@@ -420,7 +420,7 @@ bool HeadlessDesktop::Choose(HWND combo, const std::u16string& itemText) {
 }
 
 bool HeadlessDesktop::SetCheck(HWND button, bool checked) {
-  if (!CanTakeInput(button)) return false;
+  if (!CanTakeInput(button) || ClassName(button) != u"Button") return false;
   if ((CheckState(button) == BST_CHECKED) == checked) return true;
   return Click(button);
 }
@@ -442,12 +442,17 @@ bool HeadlessDesktop::Scroll(HWND window, int scrollCode, int position) {
   return PostAndSettle(window, WM_VSCROLL, MAKEWPARAM(scrollCode, position), 0);
 }
 
-bool HeadlessDesktop::SetDate(HWND picker, int yyyymmdd) { return Gesture(picker, kGestureSetDate, yyyymmdd); }
-bool HeadlessDesktop::SetDateChecked(HWND picker, bool checked) { return Gesture(picker, kGestureCheck, checked ? 1 : 0); }
+bool HeadlessDesktop::SetDate(HWND picker, int yyyymmdd) {
+  return ClassName(picker) == DATETIMEPICK_CLASSW && Gesture(picker, kGestureSetDate, yyyymmdd);
+}
+bool HeadlessDesktop::SetDateChecked(HWND picker, bool checked) {
+  return ClassName(picker) == DATETIMEPICK_CLASSW && Gesture(picker, kGestureCheck, checked ? 1 : 0);
+}
 
 bool HeadlessDesktop::ToolbarCommand(HWND toolbar, int command) {
   const int index = Ui([&] { return static_cast<int>(SendMessageW(toolbar, TB_COMMANDTOINDEX, command, 0)); });
-  return index >= 0 && Gesture(toolbar, kGestureChoose, index);
+  const bool enabled = index >= 0 && Ui([&] { return SendMessageW(toolbar, TB_ISBUTTONENABLED, command, 0) != 0; });
+  return enabled && Gesture(toolbar, kGestureChoose, index);
 }
 
 bool HeadlessDesktop::CaptionOk(HWND window) { return Gesture(window, kGestureCaptionOk, 0); }

@@ -238,7 +238,7 @@ TEST(HeadlessDesktop, BeepsAndTheWaitCursorReachTheDisplay) {
 
 TEST(HeadlessDesktop, ActionsOnItemsThatDoNotExistFailAndChangeNothing) {
   plat::HeadlessDesktop desktop;
-  HWND combo = nullptr, tabs = nullptr;
+  HWND combo = nullptr, tabs = nullptr, toolbar = nullptr;
   desktop.Start([&] {
     HWND parent = CreateDoubler();
     SetWindowLongW(parent, GWL_STYLE, WS_POPUP);
@@ -252,6 +252,11 @@ TEST(HeadlessDesktop, ActionsOnItemsThatDoNotExistFailAndChangeNothing) {
     tab.mask = TCIF_TEXT;
     tab.pszText = const_cast<LPWSTR>(u"one");
     SendMessageW(tabs, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tab));
+    toolbar = CreateWindowExW(0, u"ToolbarWindow32", u"", WS_CHILD | WS_VISIBLE, 0, 80, 80, 20, parent,
+                              reinterpret_cast<HMENU>(3), nullptr, nullptr);
+    SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    TBBUTTON buttons[2] = {{0, 40, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0}, {1, 41, 0, TBSTYLE_BUTTON, {}, 0, 0}};
+    SendMessageW(toolbar, TB_ADDBUTTONSW, 2, reinterpret_cast<LPARAM>(buttons));
     RunMessageLoop();
   });
   EXPECT_FALSE(desktop.Choose(combo, 2));
@@ -261,6 +266,9 @@ TEST(HeadlessDesktop, ActionsOnItemsThatDoNotExistFailAndChangeNothing) {
   EXPECT_EQ(desktop.ComboSelection(combo), 1);
   EXPECT_FALSE(desktop.SelectTab(tabs, 1));
   EXPECT_EQ(desktop.TabSelection(tabs), 0);
+  EXPECT_FALSE(desktop.ToolbarCommand(toolbar, 42)) << "no such button";
+  EXPECT_FALSE(desktop.ToolbarCommand(toolbar, 41)) << "a disabled button";
+  EXPECT_TRUE(desktop.ToolbarCommand(toolbar, 40));
 }
 
 TEST(HeadlessDesktop, FindsTheControlAPersonSeesBeforeAHiddenOneOfTheSameId) {

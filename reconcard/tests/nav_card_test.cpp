@@ -269,6 +269,8 @@ TEST_F(CardScreen, TheCloseAsksOnlyWhenDateRemarksOrAPageDiffer) {
 TEST_F(CardScreen, EnterDoesNothingOnTheScreenAndMovesOnFromTheDate) {
   const int id = AddPoint(5, u"P");
   HWND card = OpenCard(id, codes::kKnownPoint);
+  ASSERT_TRUE(desktop.PressKey(VK_RETURN));  // right after opening: no button has the focus
+  EXPECT_EQ(VisibleScreens(), std::vector<std::u16string>{u"既知点踏査カード"});
   ASSERT_TRUE(desktop.Click(Item(IDC_CARD_DATE)));
   ASSERT_EQ(desktop.FocusWindow(), Item(IDC_CARD_DATE));
   ASSERT_TRUE(desktop.PressKey(VK_RETURN));
