@@ -163,6 +163,38 @@ std::vector<HWND> TopLevelWindows() {
   return table.topLevels;
 }
 
+namespace {
+
+bool IsOwnedBy(HWND window, HWND owner) {
+  for (Window* w = Find(window); w && w->owner; w = Find(w->owner)) {
+    if (w->owner == owner) return true;
+  }
+  return false;
+}
+
+// A top-level window goes to the top of the z order, and the windows it
+// owns (directly or through others) stay above it in their order.
+void RaiseWithOwnedWindows(HWND hwnd) {
+  auto& table = TheTable();
+  std::vector<HWND> owned;
+  {
+    std::unique_lock guard(table.lock);
+    const std::vector<HWND> order = table.topLevels;
+    guard.unlock();  // Find takes the lock itself
+    for (HWND window : order) {
+      if (window != hwnd && IsOwnedBy(window, hwnd)) owned.push_back(window);
+    }
+  }
+  std::lock_guard guard(table.lock);
+  std::erase_if(table.topLevels, [&](HWND window) {
+    return window == hwnd || std::find(owned.begin(), owned.end(), window) != owned.end();
+  });
+  owned.push_back(hwnd);
+  table.topLevels.insert(table.topLevels.begin(), owned.begin(), owned.end());
+}
+
+}  // namespace
+
 void BringToTop(HWND hwnd) {
   Window* w = Find(hwnd);
   if (!w) return;
@@ -172,10 +204,7 @@ void BringToTop(HWND hwnd) {
       parent->children.insert(parent->children.begin(), hwnd);
     }
   } else {
-    auto& table = TheTable();
-    std::lock_guard guard(table.lock);
-    std::erase(table.topLevels, hwnd);
-    table.topLevels.insert(table.topLevels.begin(), hwnd);
+    RaiseWithOwnedWindows(hwnd);
   }
   TreeChanged();
 }
