@@ -2,8 +2,11 @@
 #include "darvik_app.h"
 
 #include <afxwin.h>
+#include <devcond.h>
 #include <geopane.h>
+#include <plat/web_display.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -14,6 +17,7 @@
 #include "host_window.h"
 #include "map_dump.h"
 #include "script_runner.h"
+#include "web_map.h"
 
 namespace darvik {
 
@@ -57,6 +61,36 @@ int RunScriptFile(const std::string& path) {
   return RunScript(script, std::cout);
 }
 
+// The host on the browser display; the calling thread is its UI thread.
+int RunWebHost(int port) {
+  const SIZE screen = DeviceScreenSize(IsR7());
+  plat::SetScreenSize(screen.cx, screen.cy);
+  MSG message;
+  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists before the first request
+  WebMapAdapter map;
+  plat::web::WebDisplay display({port, ""});
+  display.AddAdapter(u"GeopaneMap", &map);
+  if (!display.Start(GetCurrentThreadId())) {
+    std::cerr << "darvik: cannot listen on 127.0.0.1:" << port << "\n";
+    return 1;
+  }
+  std::cout << "web display: " << display.Url() << std::endl;
+  const int result = RunHost();
+  display.Stop();
+  return result;
+}
+
+// A port number 0..65535 that is the whole argument.
+bool ParsePort(const char* text, int* port) {
+  char* end = nullptr;
+  const long value = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || value < 0 || value > 65535) return false;
+  *port = static_cast<int>(value);
+  return true;
+}
+
+constexpr char kUsage[] = "usage: darvik [--device DIR] [--dump | --script FILE | --web PORT]\n";
+
 }  // namespace
 
 bool ParseCommandLine(int argc, char** argv, HostOptions* options, std::ostream& errors) {
@@ -68,13 +102,25 @@ bool ParseCommandLine(int argc, char** argv, HostOptions* options, std::ostream&
       options->script = argv[++index];
     } else if (std::strcmp(argument, "--dump") == 0) {
       options->dump = true;
+    } else if (std::strcmp(argument, "--web") == 0 && index + 1 < argc) {
+      if (!ParsePort(argv[++index], &options->webPort)) {
+        errors << "darvik: --web takes a port from 0 to 65535\n" << kUsage;
+        return false;
+      }
     } else {
-      errors << "darvik: unexpected argument '" << argument << "'\nusage: darvik [--device DIR] [--dump | --script FILE]\n";
+      errors << "darvik: unexpected argument '" << argument << "'\n" << kUsage;
       return false;
     }
   }
+  const int modes = (options->dump ? 1 : 0) + (options->script.empty() ? 0 : 1) + (options->webPort >= 0 ? 1 : 0);
+  if (modes > 1) {
+    errors << "darvik: --dump, --script and --web exclude each other\n" << kUsage;
+    return false;
+  }
   return true;
 }
+
+SIZE DeviceScreenSize(bool tallerScreen) { return SIZE{240, tallerScreen ? 400 : 320}; }
 
 bool OpenDevice(const HostOptions& options) { return PrepareDevice(options.deviceFolder); }
 
@@ -88,6 +134,7 @@ int DarvikMain(int argc, char** argv) {
     return 1;
   }
   if (!options.script.empty()) return RunScriptFile(options.script);
+  if (options.webPort >= 0) return RunWebHost(options.webPort);
   if (!options.dump) return RunHost();
   if (Geopane_Open(kMapDatabasePath) != 0) {
     std::cerr << "darvik: cannot open the map database\n";

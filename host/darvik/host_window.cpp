@@ -3,6 +3,8 @@
 
 #include <geopane.h>
 
+#include "map_view_input.h"
+
 namespace darvik {
 
 BOOL HostWindow::CreateHost() {
@@ -48,6 +50,10 @@ LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam != 0) {
     OnBarButton(LOWORD(wParam));
+    return 0;
+  }
+  if (message == kMapViewMessage) {
+    ApplyMapViewMove(wParam, lParam);
     return 0;
   }
   if (message == WM_CLOSE) {

@@ -7,7 +7,8 @@
 // A command button runs its command; the exit button and the close box ask
 // "終了しますか？" (caption "Darvik", OK and Cancel) with the running plug-in
 // disabled around the question; OK closes the running command, frees the
-// plug-ins and destroys the window, which ends the application.
+// plug-ins and destroys the window, which ends the application. Displays'
+// map view moves (map_view_input.h) arrive as input to this window.
 #pragma once
 #include <afxwin.h>
 
