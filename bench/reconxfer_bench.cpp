@@ -60,7 +60,7 @@ NavRecord TypicalCard(LONG kind) {
 PntRecord TypicalPoint(LONG number) {
   PntRecord point{};
   point.number = number;
-  point.name = u"本町三角点";
+  point.name = u"見本三角点";
   point.x = -12345.678 + number;
   point.y = 23456.789;
   point.z = 12.5;

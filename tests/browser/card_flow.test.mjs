@@ -80,7 +80,7 @@ describe('the whole job in the browser', () => {
     await map().locator('[data-number="101"]').click();
     await shown(card());
     await becomes(page.locator('body'), 'data-beeps', String(beeps + 1));
-    assert.match(await control(card(), 1006).getAttribute('data-text'), /101:本町三角点/);
+    assert.match(await control(card(), 1006).getAttribute('data-text'), /101:見本三角点/);
     assert.equal(await control(card(), 1034).getAttribute('data-selected'), '0');
   });
 
@@ -138,7 +138,7 @@ describe('the whole job in the browser', () => {
     await windowByCaption(page, kPickPrompt).locator('.tool').first().click();
     const list = windowByCaption(page, kListScreen);
     await shown(list);
-    const row = control(list, 1002).locator('.row', { hasText: '本町三角点' });
+    const row = control(list, 1002).locator('.row', { hasText: '見本三角点' });
     await shown(row);
     assert.equal((await row.locator('.cell').nth(1).textContent()).trim(), '101');
     await list.locator('.caption .close').click();
@@ -161,8 +161,8 @@ describe('the whole job in the browser', () => {
     const exported = written.filter((name) => name !== 'OUT.IMF')
       .map((name) => new TextDecoder('shift_jis').decode(readFileSync(path.join(device.storageCard, name))))
       .join('\n');
-    assert.match(exported, /101,"本町三角点"/);
+    assert.match(exported, /101,"見本三角点"/);
     assert.match(exported, /南側から/);
-    assert.doesNotMatch(exported, /"北山"/, 'only registered cards are written');
+    assert.doesNotMatch(exported, /"甲点"/, 'only registered cards are written');
   });
 });

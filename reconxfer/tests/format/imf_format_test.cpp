@@ -411,7 +411,7 @@ const std::vector<CardCase>& CardCases() {
       {"known, nothing entered", 1, u"", {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}, 0, 0, -1, u""},
       {"known, long name",
        1,
-       u"東京都千代田区丸の内一丁目",
+       u"見本県見本市見本町一丁目一",
        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
        -3.25,
        1,
@@ -526,7 +526,7 @@ TEST(ParseCardLine, ReadsBackWhatTheWriterWrote) {
   // The comma inside the remarks survives, a name is read back as far as 16
   // characters, an inner quote cuts the name there and loses the rest of it.
   const std::vector<std::pair<size_t, std::u16string>> names = {
-      {0, u"本町1"}, {2, u"東京都千代田区丸の内"}, {4, u"街区"}};
+      {0, u"本町1"}, {2, u"見本県見本市見本町一"}, {4, u"街区"}};
   for (const auto& [at, name] : names) {
     PntRecord point;
     NavRecord card;

@@ -67,14 +67,14 @@ class ExportTest : public XferHostTest {
 
 TEST_F(ExportTest, WritesTheRegisteredCardsByteForByteAndAnIndexOfTheFilesWithLines) {
   Start();
-  AddCard(Point(101, u"本町三角点", 85.25, -60.5, 1, 12.5),
+  AddCard(Point(101, u"見本三角点", 85.25, -60.5, 1, 12.5),
           Card(1, 1, 1, {13, 1, 2, 2, 2, 2, 2, 2, 1, 1, -1}, 20260507, u"屋上,要許可"),
           {{u"北北東の鉄塔", 1, 2}, {u"南", -1, 0}}, {{1, 20260507, 93015, u"近景"}});
   AddCard(Point(900, u"未踏査", 1, 1), Imported(1), {{u"東", 1, 1}}, {{2, 20260507, 100000, u"x"}});
   AddCard(Point(201, u"街基201", 60, 10), Card(2, 1, 2, {12, 1, 3, 1, 3, 1, 2}, -1, u""), {},
           {{3, 20260507, 120000, u""}});
   AddCard(Point(301, u"街区301", 20, -30, 1, 0), Card(3, 1, 1, {6, 1, 3, 2, 3, 1, 2}, 20260418, u"鋲"));
-  AddCard(Point(102, u"北山", 40, 75.25), Registered(1));
+  AddCard(Point(102, u"甲点", 40, 75.25), Registered(1));
 
   StartExport(u"OUT.IMF");
   EXPECT_EQ(Desktop().MessageBoxes().back().text, u"[OUT.IMF]\nのファイルに登録を開始します。\nよろしいですか？");
@@ -93,9 +93,9 @@ TEST_F(ExportTest, WritesTheRegisteredCardsByteForByteAndAnIndexOfTheFilesWithLi
                  u"C00,\r\nC01,\"OUT街基.CSV\",\r\nC03,\"OUT街基写真.CSV\",\r\nC99,\r\n"
                  u"D00,\r\nD01,\"OUT街区.CSV\",\r\nD99,\r\n"));
   EXPECT_EQ(Exported(u"OUT既知.CSV"),
-            Sjis(u"101,\"本町三角点\",1,85.2500000,-60.5000000,12.5000000,,13,,,,,,1,2,2,2,2,2,2,1,1,,20260507,"
+            Sjis(u"101,\"見本三角点\",1,85.2500000,-60.5000000,12.5000000,,13,,,,,,1,2,2,2,2,2,2,1,1,,20260507,"
                  u"\"屋上,要許可\",\r\n"
-                 u"102,\"北山\",2,40.0000000,75.2500000,,,,,,,,,,,,,,,,,,,,\"\",\r\n"));
+                 u"102,\"甲点\",2,40.0000000,75.2500000,,,,,,,,,,,,,,,,,,,,\"\",\r\n"));
   EXPECT_EQ(Exported(u"OUT既知見通.CSV"), Sjis(u"101,0,\"北北東の鉄\",1,2,\r\n101,1,\"南\",,0,\r\n"));
   EXPECT_EQ(Exported(u"OUT既知写真.CSV"), Sjis(u"101,0,1,20260507, 93015,\"近景\",,\r\n"));
   EXPECT_EQ(Exported(u"OUT街基.CSV"), Sjis(u"201,\"街基201\",2,60.0000000,10.0000000,,,,,,,12,1,3,1,3,1,2,,\"\",\r\n"));
