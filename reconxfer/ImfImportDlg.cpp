@@ -209,9 +209,8 @@ void ImfImportDlg::CloseCardFile() {
 
 void ImfImportDlg::Finish() {
   m_state = kEnded;
-  const bool complete = m_unreadFiles.empty() && m_refusedLines == 0;
-  if (complete) {
-    MapdbNav_PutInfo(m_folder, m_name, -1);
+  MapdbNav_PutInfo(m_folder, m_name, -1);
+  if (m_unreadFiles.empty() && m_refusedLines == 0) {
     MessageBox(kCompleted, kEndCaption, MB_OK | MB_ICONINFORMATION);
   } else {
     CStringW text(u"一部のデータを取り込めませんでした。");

@@ -14,8 +14,8 @@
 //   is redrawn;
 // - completed with gaps: a known-point or reference-point card file or the
 //   background image named but not readable, or lines refused as too long:
-//   the map is redrawn and a warning names what was not taken in; the folder
-//   is not recorded, as the import did not complete;
+//   the folder and name are recorded, the map is redrawn and a warning
+//   names what was not taken in;
 // - failed: the index file or the urban-block point file cannot be opened, a
 //   file cannot be read, or the map database does not take a point or card:
 //   the import stops at once with an error message; what was stored stays,

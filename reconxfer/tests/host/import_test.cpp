@@ -235,8 +235,8 @@ TEST_F(ImportTest, AMapDatabaseThatRefusesAPointStopsTheImport) {
   EXPECT_EQ(KeptImport().first, u"");
 }
 
-// The rest is stored and the map redrawn, but the end message names what
-// did not come in, and the folder is not kept as that of a completed import.
+// The rest is stored, the folder kept and the map redrawn, but the end
+// message names what did not come in.
 TEST_F(ImportTest, NamesWhatDidNotComeInInsteadOfTheEndMessage) {
   CopySampleSet();
   WriteCardFiles(u"\\Storage Card\\gaps");
@@ -254,7 +254,7 @@ TEST_F(ImportTest, NamesWhatDidNotComeInInsteadOfTheEndMessage) {
   EXPECT_EQ(LastBox().caption, u"終了確認");
   EXPECT_EQ(LastBox().type, UINT{MB_OK | MB_ICONEXCLAMATION});
   EXPECT_EQ(NumbersOf(Cards(), SampleCards().size()), (std::vector<LONG>{11, 13, 21}));
-  EXPECT_EQ(KeptImport(), std::make_pair(std::u16string(kCard), std::u16string(u"SAMPLE.IMF")));
+  EXPECT_EQ(KeptImport(), std::make_pair(std::u16string(kCard) + u"\\gaps", std::u16string(u"GAPS.IMF")));
   EXPECT_GT(MapRevision(), revision);
   GeopaneBackground image{};
   EXPECT_NE(Desktop().Ui([&] { return Geopane_GetBackground(&image); }), 0)
