@@ -58,13 +58,13 @@ void LookPageDlg::OnDestroy() {
 }
 
 void LookPageDlg::RenderColumns(CListCtrl& list, int row, const LookEntry& entry) {
-  list.SetItemText(row, 1, pagekit::TextOf(entry.direction));
+  list.SetItemText(row, 1, TextOfField(entry.direction));
   list.SetItemText(row, 2, codes::LabelOf(codes::kSight, entry.sight));
   list.SetItemText(row, 3, codes::LabelOf(codes::kPresence, entry.clearing));
 }
 
 void LookPageDlg::ShowInFields(const LookEntry& entry) {
-  m_direction.SetVal(pagekit::TextOf(entry.direction));
+  m_direction.SetVal(TextOfField(entry.direction));
   SelectComboByData(m_sight, entry.sight);
   SelectComboByData(m_clearing, entry.clearing);
 }
@@ -91,7 +91,7 @@ bool LookPageDlg::EntryFromFields(LookEntry& entry) {
     return false;
   }
   entry = LookEntry{};
-  pagekit::StoreText(entry.direction, direction);
+  StoreInField(entry.direction, direction);
   entry.sight = GetComboSelData(m_sight);
   entry.clearing = GetComboSelData(m_clearing);
   return true;
@@ -100,6 +100,6 @@ bool LookPageDlg::EntryFromFields(LookEntry& entry) {
 void LookPageDlg::OnAddOrUpdate() {
   LookEntry entry;
   if (!EntryFromFields(entry) || !PutEntry(entry)) return;
-  pagekit::Remember(m_direction, pagekit::TextOf(entry.direction), kFixedCount, kMaxDirectionItems);
+  pagekit::Remember(m_direction, TextOfField(entry.direction), kFixedCount, kMaxDirectionItems);
   FocusInput();
 }

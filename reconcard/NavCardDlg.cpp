@@ -6,6 +6,7 @@
 #include <devcond.h>
 #include <geopane.h>
 #include <recdate.h>
+#include <record_text.h>
 
 #include <cstring>
 #include <vector>
@@ -175,7 +176,7 @@ void NavCardDlg::Load() {
   ShowCaption();
   ShowPointLabel(pointId);
   ShowSurveyDate();
-  m_remarks.SetVal(CString(m_card.remarks));
+  m_remarks.SetVal(TextOfField(m_card.remarks));
   ShowWindow(SW_SHOWMAXIMIZED);
   GotoDlgCtrl(&m_tabs);  // not the point button, which Enter would press
 }
@@ -260,7 +261,7 @@ LONG NavCardDlg::ShowableSurveyDate() const {
 }
 
 bool NavCardDlg::DiffersFromCard() const {
-  return DateOnScreen() != ShowableSurveyDate() || m_remarks.GetVal() != CString(m_card.remarks);
+  return DateOnScreen() != ShowableSurveyDate() || m_remarks.GetVal() != TextOfField(m_card.remarks);
 }
 
 void NavCardDlg::OnPointButton() { m_chgCoord.Open(IDC_CARD_POINTLABEL); }
@@ -274,10 +275,7 @@ void NavCardDlg::TakeScreenIntoCard() {
   m_card.surveyed = 1;
   const LONG date = DateOnScreen();
   m_card.surveyDate = date >= 0 ? date : recdate::Now().date;
-  const CString remarks = m_remarks.GetVal();
-  std::memset(m_card.remarks, 0, sizeof m_card.remarks);
-  const int length = std::min(remarks.GetLength(), static_cast<int>(std::size(m_card.remarks)) - 1);
-  std::memcpy(m_card.remarks, static_cast<const WCHAR*>(remarks), length * sizeof(WCHAR));
+  StoreInField(m_card.remarks, m_remarks.GetVal());
 }
 
 bool NavCardDlg::WriteCard(int pointId) {

@@ -61,14 +61,14 @@ void PhotoPageDlg::OnDestroy() {
 
 void PhotoPageDlg::RenderColumns(CListCtrl& list, int row, const PhotoEntry& entry) {
   CString kindAndComment;
-  kindAndComment.Format(u"%s(%s)", codes::PhotoKindWord(entry.kind), pagekit::TextOf(entry.comment).GetString());
+  kindAndComment.Format(u"%s(%s)", codes::PhotoKindWord(entry.kind), TextOfField(entry.comment).GetString());
   list.SetItemText(row, 1, kindAndComment);
   list.SetItemText(row, 2, recdate::FormatDateTime(entry.date, entry.time));
 }
 
 void PhotoPageDlg::ShowInFields(const PhotoEntry& entry) {
   CheckRadioButton(IDC_PHOTO_NEAR, IDC_PHOTO_OTHER, KindButtonOf(entry.kind));
-  m_comment.SetVal(pagekit::TextOf(entry.comment));
+  m_comment.SetVal(TextOfField(entry.comment));
 }
 
 int PhotoPageDlg::ChosenKindButton() { return GetCheckedRadioButton(IDC_PHOTO_NEAR, IDC_PHOTO_OTHER); }
@@ -92,8 +92,8 @@ void PhotoPageDlg::OnAddOrUpdate() {
     entry.time = now.time;
   }
   entry.kind = kindButton - kKindBase;
-  pagekit::StoreText(entry.comment, m_comment.GetVal());
+  StoreInField(entry.comment, m_comment.GetVal());
   if (!PutEntry(entry)) return;
-  pagekit::Remember(m_comment, pagekit::TextOf(entry.comment), 0, kMaxComments);
+  pagekit::Remember(m_comment, TextOfField(entry.comment), 0, kMaxComments);
   FocusInput();
 }

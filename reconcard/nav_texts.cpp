@@ -2,6 +2,7 @@
 #include "nav_texts.h"
 
 #include <codetables.h>
+#include <record_text.h>
 #include <geopane.h>
 #include <recdate.h>
 
@@ -15,14 +16,6 @@ CStringW Formatted(const WCHAR* format, const Args&... args) {
   CStringW text;
   text.Format(format, args...);
   return text;
-}
-
-// The text of a fixed text field up to its terminator, or the whole field
-// when a record holds none.
-template <size_t N>
-CStringW FieldText(const WCHAR (&field)[N]) {
-  const WCHAR* end = std::find(field, field + N, WCHAR{});
-  return CStringW(field, static_cast<int>(end - field));
 }
 
 // One attribute row: its label and the slot of NavRecord::attr it shows.
@@ -62,7 +55,7 @@ const WCHAR* AttrText(LONG kind, int slot, LONG code) {
 
 void AppendCardRows(std::vector<DetailRow>& rows, const NavRecord& card) {
   rows.push_back({u"調査実施日", recdate::FormatDate(card.surveyDate)});
-  rows.push_back({u"備考", FieldText(card.remarks)});
+  rows.push_back({u"備考", TextOfField(card.remarks)});
   for (const AttrRow& attr : AttrRowsOf(card.kind)) {
     rows.push_back({attr.label, AttrText(card.kind, attr.slot, card.attr[attr.slot])});
   }
@@ -70,7 +63,7 @@ void AppendCardRows(std::vector<DetailRow>& rows, const NavRecord& card) {
 
 void AppendLookRows(std::vector<DetailRow>& rows, std::span<const LookEntry> looks) {
   for (const LookEntry& look : looks) {
-    rows.push_back({Formatted(u"見通(%s)", FieldText(look.direction)), codes::LabelOf(codes::kSight, look.sight)});
+    rows.push_back({Formatted(u"見通(%s)", TextOfField(look.direction)), codes::LabelOf(codes::kSight, look.sight)});
     rows.push_back({u"|---伐採の必要性", codes::LabelOf(codes::kPresence, look.clearing)});
   }
 }
@@ -79,7 +72,7 @@ void AppendPhotoRows(std::vector<DetailRow>& rows, std::span<const PhotoEntry> p
   int number = 0;
   for (const PhotoEntry& photo : photos) {
     rows.push_back({Formatted(u"写真%d", ++number),
-                    Formatted(u"%s(%s)", codes::PhotoKindWord(photo.kind), FieldText(photo.comment))});
+                    Formatted(u"%s(%s)", codes::PhotoKindWord(photo.kind), TextOfField(photo.comment))});
   }
 }
 

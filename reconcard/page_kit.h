@@ -5,9 +5,8 @@
 #pragma once
 #include <afxwin.h>
 #include <codetables.h>
+#include <record_text.h>
 
-#include <algorithm>
-#include <cstddef>
 
 namespace pagekit {
 
@@ -29,19 +28,5 @@ void Remember(CWnd& combo, const CString& text, int position, int maxItems);
 // Stores the text of items 0 .. count - 1 under their keys, an empty text
 // for an index the combo box has no item at.
 void SaveRememberedTexts(CWnd& combo, const WCHAR* keyFormat, int count);
-
-// Puts text into a record's text field: zero-filled, then at most N - 1
-// units of the text and the terminator.
-template <size_t N>
-void StoreText(WCHAR (&field)[N], const CString& text) {
-  std::fill(field, field + N, WCHAR{0});
-  lstrcpynW(field, text, static_cast<int>(N));
-}
-
-// The text of a record's text field, up to its terminator or its end.
-template <size_t N>
-CString TextOf(const WCHAR (&field)[N]) {
-  return CString(field, static_cast<int>(std::find(field, field + N, WCHAR{0}) - field));
-}
 
 }  // namespace pagekit

@@ -309,6 +309,20 @@ TEST_F(CardScreen, AStoredDateTheScreenCannotShowCountsAsNoDate) {
   EXPECT_EQ(StoredCard(id).surveyDate, 20261211);
 }
 
+TEST_F(CardScreen, RemarksWithoutATerminatorAreReadOnlyToTheFieldsEnd) {
+  const int id = AddPoint(9, u"P");
+  NavRecord stored = CardOf(codes::kKnownPoint, 20240105, u"");
+  std::fill(std::begin(stored.remarks), std::end(stored.remarks), u'備');  // a damaged record: no terminator
+  desktop.Ui([&] { MapdbNav_Put(id, stored); });
+  OpenCard(id);
+  const std::u16string shown = desktop.Text(Item(IDC_CARD_REMARKS));
+  EXPECT_LE(shown.size(), std::size(stored.remarks));
+  EXPECT_EQ(shown, std::u16string(shown.size(), u'備'));
+  ASSERT_TRUE(desktop.Click(Item(IDC_CARD_REGISTER)));
+  const NavRecord registered = StoredCard(id);
+  EXPECT_EQ(registered.remarks[std::size(registered.remarks) - 1], u'\0') << "stored with its terminator";
+}
+
 TEST_F(CardScreen, ACardThatCannotBeWrittenIsNotRegisteredAndTheUserIsTold) {
   HWND card = OpenCard(4242, codes::kKnownPoint);  // no such point: the database refuses its card
   ASSERT_TRUE(desktop.Type(Item(IDC_CARD_REMARKS), u"書けない"));
