@@ -68,6 +68,7 @@ class ScriptSession {
     if (verb == "file-choose") return ChooseFile(argument);
     if (verb == "file-cancel") return CancelFile();
     if (verb == "close") return Done(desktop_.CloseWindow(Screen()));
+    if (verb == "caption-ok") return Done(desktop_.CaptionOk(Screen()));
     if (verb == "answer") return Answer(argument);
     if (verb == "settle") return desktop_.Settle(), std::string();
     if (verb == "advance") return AdvanceClock(Number(argument));
