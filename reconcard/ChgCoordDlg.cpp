@@ -71,16 +71,16 @@ void ChgCoordDlg::BackToCardScreen() {
 
 bool ChgCoordDlg::ValidateAndStore() {
   if (!m_fields.CheckNameAndCoordinates()) return false;
-  if (!RewriteCurrentPoint()) return m_fields.Refuse(kPointMissing, kNumberError, m_fields.name);
+  const int id = GetCurPointId();
+  PntRecord point{};
+  if (MapdbPnt_Get(id, &point) != 0) return m_fields.Refuse(kPointMissing, kNumberError, m_fields.name);
+  if (!RewritePoint(id, point)) return m_fields.Refuse(kPointNotStored, kPointNotStoredCaption, m_fields.name);
   ShowResultLabel();
   NotifyList(LIST_REFRESH_CURRENT);
   return true;
 }
 
-bool ChgCoordDlg::RewriteCurrentPoint() {
-  int id = GetCurPointId();
-  PntRecord point{};
-  if (MapdbPnt_Get(id, &point) != 0) return false;
+bool ChgCoordDlg::RewritePoint(int id, PntRecord point) {
   m_fields.CopyInto(point);
   MapWin_ClrSelId();
   const bool written = MapdbPnt_Put(&id, point) == 0;

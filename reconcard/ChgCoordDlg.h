@@ -50,9 +50,9 @@ class ChgCoordDlg : public TDialog {
   // The checks of OK; rewrites the point and reports it when all pass.
   // False after refusing the first that fails.
   bool ValidateAndStore();
-  // Reads the current point, takes the fields into it and writes it back
-  // under the same id; false when it cannot be read or written.
-  bool RewriteCurrentPoint();
+  // Takes the fields into the point read under id and writes it back under
+  // the same id; false when it cannot be written.
+  bool RewritePoint(int id, PntRecord point);
   void ShowResultLabel();
   void BackToCardScreen();
 

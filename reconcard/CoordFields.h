@@ -12,6 +12,10 @@
 #include <records.h>
 
 // The dialog's control ids of the fields.
+// The refusal of OK when the map database does not take the point.
+inline constexpr WCHAR kPointNotStored[] = u"座標データを登録できませんでした。";
+inline constexpr WCHAR kPointNotStoredCaption[] = u"登録エラー";
+
 struct CoordFieldIds {
   UINT number;
   UINT name;

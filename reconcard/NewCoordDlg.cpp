@@ -140,7 +140,7 @@ bool NewCoordDlg::StoreNewPoint(int kind, int number) {
   point.spare2 = 0;
   int id = 0;
   if (MapdbPnt_Put(&id, point) != 0 || id <= 0) {
-    return m_fields.Refuse(u"座標データを登録できませんでした。", u"登録エラー", m_fields.number);
+    return m_fields.Refuse(kPointNotStored, kPointNotStoredCaption, m_fields.number);
   }
   SetCurKind(kind);
   MapWin_ClrSelId();
