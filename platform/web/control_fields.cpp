@@ -62,7 +62,8 @@ void DescribeStatic(HWND window, JsonValue& object) {
   object.Set("kind", "static")
       .Set("style", StaticStyle(kind))
       .Set("align", kind == SS_CENTER ? "center" : kind == SS_RIGHT ? "right" : "left")
-      .Set("noPrefix", (style & SS_NOPREFIX) != 0);
+      .Set("noPrefix", (style & SS_NOPREFIX) != 0)
+      .Set("notify", (style & SS_NOTIFY) != 0);
   if (kind == SS_ICON) {
     const HANDLE icon = reinterpret_cast<HANDLE>(Send(window, STM_GETICON));
     if (const char* name = SystemIconName(icon)) {

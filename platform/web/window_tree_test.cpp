@@ -133,6 +133,7 @@ TEST_F(WindowTreeTest, GivesTheStateOfButtonsStaticsAndEdits) {
   HWND radio = parent_.Child(u"Button", BS_AUTORADIOBUTTON, 3, u"One");
   HWND group = parent_.Child(u"Button", BS_GROUPBOX, 4, u"Group");
   HWND label = parent_.Child(u"Static", SS_CENTER | SS_NOPREFIX, 5, u"a&b");
+  HWND notifying = parent_.Child(u"Static", SS_LEFT | SS_NOTIFY, 9, u"tap me");
   HWND icon = parent_.Child(u"Static", SS_ICON, 6);
   SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_HAND)), 0);
   HWND edit = parent_.Child(u"Edit", ES_PASSWORD | ES_RIGHT, 7, u"secret");
@@ -151,6 +152,8 @@ TEST_F(WindowTreeTest, GivesTheStateOfButtonsStaticsAndEdits) {
   EXPECT_EQ(labelObject["kind"].AsString(), "static");
   EXPECT_EQ(labelObject["align"].AsString(), "center");
   EXPECT_TRUE(labelObject["noPrefix"].AsBool());
+  EXPECT_FALSE(labelObject["notify"].AsBool()) << "taps pass through it";
+  EXPECT_TRUE(Describe(notifying)["notify"].AsBool());
   EXPECT_EQ(Describe(icon)["icon"].AsString(), "hand");
   const JsonValue editObject = Describe(edit);
   EXPECT_EQ(editObject["kind"].AsString(), "edit");

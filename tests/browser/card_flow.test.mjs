@@ -2,7 +2,9 @@
 // sample interchange set (tests/data/interchange) with ReconXfer, pick a
 // point on the map with ReconCard, fill its card (its date, then the three tabs),
 // register it, find its row in the list, and export the set — checking the
-// page, the map database (darvik --dump) and the exported files. Takes the
+// page, the map database (darvik --dump) and the exported files; and the
+// new-coordinate dialog's height box, tapped and toggled with the space
+// bar. Takes the
 // screenshots of docs/ when RECON_SCREENSHOTS names a folder.
 import assert from 'node:assert/strict';
 import { cpSync, readdirSync, readFileSync } from 'node:fs';
@@ -164,5 +166,23 @@ describe('the whole job in the browser', () => {
     assert.match(exported, /101,"見本三角点"/);
     assert.match(exported, /南側から/);
     assert.doesNotMatch(exported, /"甲点"/, 'only registered cards are written');
+  });
+
+  it('takes a height in the new-coordinate dialog: its box lies over the "Z" label', async () => {
+    await control(host(), 101).click();
+    const prompt = windowByCaption(page, kPickPrompt);
+    await shown(prompt);
+    await prompt.locator('.tool').nth(1).click();  // 新規
+    const dialog = windowByCaption(page, '新規座標を指示');
+    await shown(dialog);
+    const heightBox = control(dialog, 1016);
+    await heightBox.click();  // the label lets the tap through
+    await becomes(heightBox, 'data-checked', '1');
+    await page.keyboard.press('Shift+Tab');  // from Z, where the box sent the focus, back to the box
+    await shown(heightBox.and(page.locator('.focused')));
+    await page.keyboard.press(' ');  // the space bar presses the focused box
+    await becomes(heightBox, 'data-checked', '0');
+    await dialog.locator('.caption .close').click();
+    await gone(dialog);
   });
 });

@@ -126,7 +126,7 @@ describe('the browser display with the test command', () => {
   });
 
   it('closes the command with Escape and asks before the host ends', async () => {
-    await control(dialog(), 201).click();  // the keys go to the window tapped last
+    await control(dialog(), 206).click();  // the keys go to the window tapped last
     await page.keyboard.press('Escape');
     await gone(dialog());
     await control(host(), 40001).click();

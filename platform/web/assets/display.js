@@ -373,6 +373,12 @@
       } else {
         const text = element('div', `text ${win.align}`, client);
         text.textContent = win.noPrefix ? win.text : withoutPrefix(win.text);
+        if (!win.notify) {
+          // a label without SS_NOTIFY lets taps through to what lies below it, as on the device,
+          // and shows it: a check box placed over a label's blank part stays usable
+          box.classList.add('see-through');
+          client.style.background = 'transparent';
+        }
       }
       onTap(client, win, client);
     },
@@ -699,9 +705,15 @@
     for (let at = 0; at < text.length; at += 200) send({ kind: 'text', text: text.slice(at, at + 200) });
   }
 
+  // The space bar presses a focused button or box; elsewhere it types a blank.
+  function focusedIsButton() {
+    const focused = screenElement.querySelector('.win.focused');
+    return focused !== null && focused.dataset.kind === 'button';
+  }
+
   keys.addEventListener('keydown', (event) => {
     if (event.isComposing) return;
-    const name = keyNames[event.key];
+    const name = event.key === ' ' && focusedIsButton() ? 'Space' : keyNames[event.key];
     if (!name) return;
     event.preventDefault();
     send({ kind: 'key', name, shift: event.shiftKey ? 1 : 0 });
