@@ -269,7 +269,10 @@
     down.addEventListener('click', scroll('down'));
     const track = height - 2 * kScrollBarWidth;
     const range = Math.max(info.max - info.min + 1, 1);
-    const thumbHeight = Math.max(Math.round((track * Math.min(info.page || range, range)) / range), 6);
+    // a bar without a page size has the standard square thumb, as the platform's
+    const thumbHeight = info.page > 0
+      ? Math.max(Math.round((track * Math.min(info.page, range)) / range), 6)
+      : Math.min(kScrollBarWidth, track);
     const travel = Math.max(range - Math.max(info.page, 1), 1);
     const thumbTop = kScrollBarWidth + Math.round(((track - thumbHeight) * (info.pos - info.min)) / travel);
     const thumb = element('div', 'thumb', bar);
