@@ -316,7 +316,7 @@ void NavCardDlg::Register() {
   MarkPointRegistered(pointId);
   SetCurKind(m_card.kind);
   NotifyList(LIST_FOLLOW_CURRENT);
-  BackToPreviousScreen();
+  HideAndShow(*this, SCR_BACK);
 }
 
 void NavCardDlg::CloseCheck() {
@@ -324,12 +324,7 @@ void NavCardDlg::CloseCheck() {
       MessageBox(kDiscardQuestion, u"確認", MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK) {
     return;
   }
-  BackToPreviousScreen();
-}
-
-void NavCardDlg::BackToPreviousScreen() {
-  ShowWindow(SW_HIDE);
-  ShowScreen(SCR_BACK);
+  HideAndShow(*this, SCR_BACK);
 }
 
 HBRUSH NavCardDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {

@@ -64,7 +64,6 @@ class NavCardDlg : public TDialog {
   void MarkPointRegistered(int pointId);
   void Register();
   void CloseCheck();
-  void BackToPreviousScreen();
 
   NavRecord m_card{};
   CArray<LookEntry> m_looks;

@@ -105,11 +105,10 @@ void NewCoordDlg::OnNumberLeft() {
 void NewCoordDlg::OnOK() {
   m_fields.number.ClearChanged();
   if (!ValidateAndStore()) return;
-  ShowWindow(SW_HIDE);
-  ShowScreen(SCR_CARD);
+  HideAndShow(*this, SCR_CARD);
 }
 
-void NewCoordDlg::OnCancel() { HideAndGoBack(*this); }
+void NewCoordDlg::OnCancel() { HideAndShow(*this, SCR_BACK); }
 
 bool NewCoordDlg::ValidateAndStore() {
   const int kind = GetComboSelData(m_kind);

@@ -13,4 +13,4 @@ PosCheckDlg::~PosCheckDlg() = default;
 BOOL PosCheckDlg::CreateScreen(CWnd* host) { return Create(IDD_POSCHECK, host); }
 
 void PosCheckDlg::OnOK() {}
-void PosCheckDlg::OnCancel() { HideAndGoBack(*this); }
+void PosCheckDlg::OnCancel() { HideAndShow(*this, SCR_BACK); }

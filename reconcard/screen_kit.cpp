@@ -21,11 +21,6 @@ bool CreateScreenToolbar(CToolBar& toolbar, CDialog& screen, UINT resourceId) {
   return true;
 }
 
-void HideAndShow(CDialog& screen, int code) {
-  screen.ShowWindow(SW_HIDE);
-  ShowScreen(code);
-}
-
 void HideAndStartNewPoint(CDialog& screen) {
   MapWin_ClrSelId();
   SetCurPointId(-1);

@@ -1,6 +1,5 @@
 // What the two screens with a toolbar, the pick prompt and the list screen,
-// share: their toolbar, made afresh for each window, and the hand-overs that
-// both of them make to another screen.
+// share: their toolbar, made afresh for each window, and their 新規.
 #pragma once
 #include <afxext.h>
 
@@ -9,9 +8,6 @@
 // 34 x 17 pixels a button, once for each window of the screen. False, with
 // no toolbar window, when it cannot be created.
 bool CreateScreenToolbar(CToolBar& toolbar, CDialog& screen, UINT resourceId);
-
-// Hides the screen, then asks the screen switch for the screen of code.
-void HideAndShow(CDialog& screen, int code);
 
 // 新規 of both screens: no map selection and no current point, then the
 // new-coordinate dialog.

@@ -93,7 +93,7 @@ int GetComboSelData(CWnd& combo) {
 
 void EndCommandOnClose() { ShowScreen(SCR_END); }
 
-void HideAndGoBack(CDialog& screen) {
+void HideAndShow(CDialog& screen, int code) {
   screen.ShowWindow(SW_HIDE);
-  ShowScreen(SCR_BACK);
+  ShowScreen(code);
 }

@@ -51,6 +51,7 @@ int GetComboSelData(CWnd& combo);
 // The handlers the screens share.
 // Close of the pick prompt and the list screen: the end-of-command notice.
 void EndCommandOnClose();
-// Close of the position-check prompt and the new-coordinate dialog: hide,
-// then back to the previous main screen.
-void HideAndGoBack(CDialog& screen);
+// Every hand-over: the screen hides itself, then asks the switch for the
+// screen of code (SCR_BACK on closing the position-check prompt, the
+// new-coordinate dialog and the card screen).
+void HideAndShow(CDialog& screen, int code);
